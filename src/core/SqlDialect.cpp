@@ -25,6 +25,13 @@ QString SqlDialect::columnType(ColumnType type, int width) const
     return QStringLiteral("text");
 }
 
+QString SqlDialect::like(const QString &expr) const
+{
+    if (isPostgres())
+        return expr + QStringLiteral(" ilike ? escape ''");
+    return expr + QStringLiteral(" like ?");
+}
+
 QString SqlDialect::equalsIgnoreCase(const QString &expr) const
 {
     return QStringLiteral("lower(%1) = lower(?)").arg(expr);

@@ -19,8 +19,10 @@ public:
 
     QString columnType(ColumnType type, int width) const;
 
-    // Pattern match without regard to letter case, as the Access database did.
-    QString like() const { return isPostgres() ? QStringLiteral("ilike") : QStringLiteral("like"); }
+    // "expr like ?": a pattern match without regard to letter case, as the Access
+    // database did, in which only % and _ are wildcards (a backslash is an
+    // ordinary character on both backends).
+    QString like(const QString &expr) const;
     // "lower(expr) = lower(?)": names that compare without regard to case.
     QString equalsIgnoreCase(const QString &expr) const;
     // Index that makes a column unique without regard to case.

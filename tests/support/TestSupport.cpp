@@ -97,17 +97,23 @@ TempHome::~TempHome()
     Settings::reopen();
 }
 
+QString createServerDatabase(QString *error)
+{
+    const QString name = QStringLiteral("marlo_test_") + QUuid::createUuid().toString(QUuid::Id128).left(16);
+    if (!adminExec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(name), error))
+        return {};
+    if (createdDatabases().isEmpty())
+        qAddPostRoutine(dropCreatedDatabases);
+    createdDatabases() << name;
+    return name;
+}
+
 bool openFreshDatabase(QString *error)
 {
     if (backend() == Backend::SQLite)
         return dmData().openFile(ProgramFolder::dataFolder() + QStringLiteral("mlHalvo.db"), true, error);
-    const QString name = QStringLiteral("marlo_test_") + QUuid::createUuid().toString(QUuid::Id128).left(16);
-    if (!adminExec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(name), error))
-        return false;
-    if (createdDatabases().isEmpty())
-        qAddPostRoutine(dropCreatedDatabases);
-    createdDatabases() << name;
-    return dmData().openServer(serverFor(name), error);
+    const QString name = createServerDatabase(error);
+    return !name.isEmpty() && dmData().openServer(serverFor(name), error);
 }
 
 MessageRecorder::MessageRecorder()

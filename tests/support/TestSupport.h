@@ -37,6 +37,10 @@ private:
 // a new database on the test server, dropped when the test program ends.
 bool openFreshDatabase(QString *error = nullptr);
 
+// Creates an empty database on the test server and returns its name (empty on
+// failure); it is dropped when the test program ends.
+QString createServerDatabase(QString *error = nullptr);
+
 // Records every ShowMess call; questions are answered from `answers` in order
 // (yes once they run out).
 class MessageRecorder
