@@ -1,10 +1,11 @@
 #include "app/TfrmSplash.h"
 
 #include "core/DataModule.h"
-#include "core/PubUnit.h"
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "main/TFrmMain.h"
+#include "operators/Login.h"
+#include "operators/TfrmOperLogin.h"
 #include "widgets/GuiHooks.h"
 
 #include <QApplication>
@@ -14,13 +15,13 @@
 
 int main(int argc, char **argv)
 {
+    QApplication::setApplicationName(QStringLiteral("marlo"));
     QApplication app(argc, argv);
     InstallGuiHooks();
 
     auto splash = std::make_unique<TfrmSplash>();
     splash->show();
     splash->setStatus(QStringLiteral("系统正在启动，请稍候 ....."));
-    QApplication::setApplicationDisplayName(PubUnit::ApplicationTitle);
 
     Startup::SplashUi ui;
     ui.status = [&](const QString &t) { if (splash) splash->setStatus(t); };
@@ -41,6 +42,10 @@ int main(int argc, char **argv)
     ui.status(QStringLiteral("连接成功，正在登录 ....."));
     splash.reset();
 
+    if (!ShowLogin(Login::StartUp)) {
+        delete FrmMain;
+        return 0;
+    }
     FrmMain->show();
     const int rc = app.exec();
     delete FrmMain;

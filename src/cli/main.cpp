@@ -25,6 +25,7 @@ int main(int argc, char **argv)
     // on the offscreen platform unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication::setApplicationName(QStringLiteral("marlo"));
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const QString home = Cli::takeOption(args, QStringLiteral("--home"));

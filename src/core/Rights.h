@@ -52,5 +52,5 @@ inline constexpr std::array<RightDef, 31> kRights = {{
 // code ("402" belongs to no menu but still counts for mi400).
 inline QString rightMenuGroup(const QString &code)
 {
-    return QStringLiteral("mi%100").arg(code.left(1));
+    return QStringLiteral("mi") + code.left(1) + QStringLiteral("00");
 }

@@ -1,6 +1,7 @@
 #include "widgets/GuiHooks.h"
 
 #include "core/Messages.h"
+#include "core/PubUnit.h"
 #include "core/UiHooks.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@ namespace {
 int showMessageBox(const QString &text, int kind)
 {
     QWidget *parent = QApplication::activeWindow();
-    const QString title = QStringLiteral("系统提示");
+    // Message boxes carry the application title, as the task bar entry does.
+    const QString &title = PubUnit::ApplicationTitle;
     switch (kind) {
     case MessQuestion:
         return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
