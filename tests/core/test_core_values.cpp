@@ -3,6 +3,7 @@
 #include "core/Password.h"
 #include "core/PubUnit.h"
 #include "core/RecordCode.h"
+#include "core/SqlStatement.h"
 
 #include <QtTest>
 
@@ -125,6 +126,34 @@ private Q_SLOTS:
     {
         QCOMPARE(PubUnit::salesmanNames(QStringLiteral("'张三','李四'")), QStringList({QStringLiteral("张三"), QStringLiteral("李四")}));
         QVERIFY(PubUnit::salesmanNames(QString()).isEmpty());
+    }
+
+    void recordScope_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("salesmen");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariantList>("values");
+        QTest::newRow("all") << 0 << QStringLiteral("'a'") << QString() << QVariantList();
+        QTest::newRow("own") << 1 << QString() << QStringLiteral("F_empName = ?") << QVariantList{QStringLiteral("王五")};
+        QTest::newRow("listed") << 2 << QStringLiteral("'张三','O''Neil'") << QStringLiteral("F_empName in (?,?)")
+                                << QVariantList{QStringLiteral("张三"), QStringLiteral("O''Neil")};
+        QTest::newRow("empty list sees nothing") << 2 << QString() << QStringLiteral("1 = 0") << QVariantList();
+    }
+
+    void recordScope()
+    {
+        QFETCH(int, scope);
+        QFETCH(QString, salesmen);
+        QFETCH(QString, text);
+        QFETCH(QVariantList, values);
+        PubUnit::resetGlobals();
+        PubUnit::globals().CurrentOperator = QStringLiteral("王五");
+        PubUnit::globals().OperatorScope = scope;
+        PubUnit::globals().OperatorSalesmen = salesmen;
+        const SqlStatement c = RecordScopeCondition();
+        QCOMPARE(c.text, text);
+        QCOMPARE(c.values, values);
     }
 
     void globalsStartEmpty()
