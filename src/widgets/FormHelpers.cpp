@@ -1,6 +1,14 @@
 #include "widgets/FormHelpers.h"
 
 #include "core/DataModule.h"
+#include "core/PubUnit.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,4 +69,75 @@ void SelectComboItem(const QString &text, QComboBox *box)
     const int i = matchingItem(text, items);
     if (i >= 0)
         box->setCurrentIndex(i);
+}
+
+namespace {
+
+bool isEditControl(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QTextEdit *>(w) ||
+           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QAbstractSpinBox *>(w);
+}
+
+void setInputMethod(QWidget *w, bool chinese)
+{
+    QList<QWidget *> targets{w};
+    // The line edit inside an editable combo box or spin box types for it.
+    if (auto *box = qobject_cast<QComboBox *>(w); box && box->lineEdit())
+        targets << box->lineEdit();
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(w))
+        targets << spin->findChild<QLineEdit *>();
+    for (QWidget *t : targets) {
+        if (!t)
+            continue;
+        t->setAttribute(Qt::WA_InputMethodEnabled, chinese);
+        if (chinese)
+            t->setProperty("ImeName", PubUnit::globals().ImeName);
+    }
+}
+
+void applyBelow(QWidget *container)
+{
+    for (QObject *o : container->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w)
+            continue;
+        if (isEditControl(w))
+            setInputMethod(w, IsChineseInput(w));  // an edit control is not treated as a container
+        else
+            applyBelow(w);
+    }
+}
+
+} // namespace
+
+void MarkChineseInput(QWidget *edit)
+{
+    if (edit)
+        edit->setProperty("imeMode", QStringLiteral("chinese"));
+}
+
+bool IsChineseInput(const QWidget *edit)
+{
+    return edit && edit->property("imeMode").toString() == QLatin1String("chinese");
+}
+
+void ApplyInputMethod(QWidget *container)
+{
+    if (container)
+        applyBelow(container);
+}
+
+void SetNavButtons(QWidget *form, bool enabled)
+{
+    if (!form)
+        return;
+    for (const char *name : {"tbFirst", "tbPrior", "tbNext", "tbLast", "tbPrint", "tbSet", "tbExpert"}) {
+        const QString n = QLatin1String(name);
+        if (QWidget *w = form->findChild<QWidget *>(n))
+            w->setEnabled(enabled);
+        else if (QAction *a = form->findChild<QAction *>(n))
+            a->setEnabled(enabled);
+    }
 }

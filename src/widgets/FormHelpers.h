@@ -12,6 +12,21 @@ class QWidget;
 // available screen.
 void DispFormPos(QWidget *form, int code);
 
+// Marks an edit control as one for Chinese input: ApplyInputMethod gives it the
+// configured input method instead of switching input methods off.
+void MarkChineseInput(QWidget *edit);
+bool IsChineseInput(const QWidget *edit);
+
+// For every edit control below container (depth first; the container itself is
+// not treated): Chinese-input edits keep input methods enabled and carry the
+// configured input method name (property "ImeName"); every other edit control
+// has input methods switched off.
+void ApplyInputMethod(QWidget *container);
+
+// Enables or disables the navigation and output buttons tbFirst, tbPrior, tbNext,
+// tbLast, tbPrint, tbSet and tbExpert of a form.
+void SetNavButtons(QWidget *form, bool enabled);
+
 // Fills a combo box's items with the data module's FillItems of a statement.
 void FillItems(const QString &sql, const QVariantList &values, QComboBox *box);
 
