@@ -7,7 +7,7 @@ MARLO_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   libsodium-dev libxlsxwriter-dev libfreexl-dev libquazip1-qt6-dev libzint-dev
-  fonts-wqy-microhei fonts-arphic-uming
+  fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
   sqlite3 postgresql
   xvfb xauth poppler-utils
 )
