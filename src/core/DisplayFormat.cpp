@@ -43,6 +43,7 @@ struct NumberPattern
     int maxFrac = 0;     // '0' and '#' after the point
     bool grouping = false;
     bool scientific = false;
+    bool digits = false;  // a section without placeholders shows its text alone
 };
 
 NumberPattern parse(const QString &s)
@@ -68,6 +69,7 @@ NumberPattern parse(const QString &s)
         const bool digit = c == QLatin1Char('0') || c == QLatin1Char('#');
         if (!afterDigits && (digit || c == QLatin1Char('.') || c == QLatin1Char(','))) {
             inDigits = true;
+            p.digits = p.digits || digit;
             if (c == QLatin1Char('.'))
                 afterPoint = true;
             else if (c == QLatin1Char(','))
@@ -105,11 +107,57 @@ QString groupThousands(const QString &digits)
     return out;
 }
 
+// absValue in fixed notation with frac decimals, rounded half away from zero as
+// its decimal text reads (1.005 gives 1.01, 2.5 gives 3), not as its binary value
+// happens to lie.
+QString roundedFixed(double absValue, int frac)
+{
+    if (!std::isfinite(absValue) || absValue >= 1e15)
+        return QString::number(absValue, 'f', frac);
+    const QString e = QString::number(absValue, 'e', 14);  // the 15 digits a double holds
+    const int ePos = e.indexOf(QLatin1Char('e'));
+    int intDigits = e.mid(ePos + 1).toInt() + 1;
+    QByteArray d = e.left(ePos).remove(QLatin1Char('.')).toLatin1();
+    const int keep = intDigits + frac;
+    if (keep < 0) {
+        d.clear();
+        intDigits = -frac;
+    } else if (keep < d.size()) {
+        const bool up = d.at(keep) >= '5';
+        d.truncate(keep);
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && d.at(i) == '9')
+                d[i--] = '0';
+            if (i < 0) {
+                d.prepend('1');
+                ++intDigits;
+            } else {
+                d[i] = char(d.at(i) + 1);
+            }
+        }
+    } else {
+        d.append(QByteArray(keep - d.size(), '0'));
+    }
+    const QString digits = QString::fromLatin1(d);
+    QString intPart, fracPart;
+    if (intDigits <= 0) {
+        intPart = QStringLiteral("0");
+        fracPart = QString(-intDigits, QLatin1Char('0')) + digits;
+    } else {
+        intPart = digits.left(intDigits);
+        fracPart = digits.mid(intDigits);
+    }
+    return frac > 0 ? intPart + QLatin1Char('.') + fracPart : intPart;
+}
+
 QString applyPattern(double absValue, const NumberPattern &p)
 {
+    if (!p.digits)
+        return p.prefix + p.suffix;
     if (p.scientific)
         return p.prefix + QString::number(absValue, 'E', p.maxFrac) + p.suffix;
-    QString fixed = QString::number(absValue, 'f', p.maxFrac);
+    QString fixed = roundedFixed(absValue, p.maxFrac);
     QString intPart = fixed, frac;
     const int dot = fixed.indexOf(QLatin1Char('.'));
     if (dot >= 0) {
@@ -173,10 +221,11 @@ QString formatNumber(double value, const QString &format)
     const NumberPattern p = parse(pattern);
     const double absValue = std::fabs(value);
     // Zero section when the value rounds to zero.
-    if (secs.size() > 2 && !secs.at(2).isEmpty() && QString::number(absValue, 'f', p.maxFrac).toDouble() == 0.0)
+    const bool roundsToZero = roundedFixed(absValue, p.maxFrac).toDouble() == 0.0;
+    if (secs.size() > 2 && !secs.at(2).isEmpty() && roundsToZero)
         return applyPattern(0.0, parse(secs.at(2)));
     QString out = applyPattern(absValue, p);
-    const bool negative = value < 0 && QString::number(absValue, 'f', p.maxFrac).toDouble() != 0.0;
+    const bool negative = value < 0 && !roundsToZero;
     if (negative && !signInPattern)
         out.prepend(QLatin1Char('-'));
     return out;
@@ -252,8 +301,17 @@ QString format(const QVariant &value, const QString &fmt)
     }
     if (type == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    // Text: numbers stored as text take number formats; everything else stays as it is.
+    // Text: dates kept as text (SQLite) take date formats and numbers stored as
+    // text take number formats; everything else stays as it is.
     const QString text = value.toString();
+    if (!fmt.trimmed().isEmpty() && isDateFormat(fmt)) {
+        const QString t = text.trimmed().replace(QLatin1Char('T'), QLatin1Char(' '));
+        QDateTime dt = QDateTime::fromString(t.left(19), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        if (!dt.isValid() && t.size() == 10)
+            dt = QDate::fromString(t, QStringLiteral("yyyy-MM-dd")).startOfDay();
+        if (dt.isValid())
+            return formatDateTime(dt, fmt);
+    }
     if (!fmt.trimmed().isEmpty() && !isDateFormat(fmt)) {
         bool ok = false;
         const double d = text.trimmed().toDouble(&ok);

@@ -17,9 +17,9 @@ QString formatNumber(double value, const QString &format);
 // A date/time in a date format.
 QString formatDateTime(const QDateTime &value, const QString &format);
 
-// Any value: numbers with number formats, dates with date formats. A value that
-// does not fit its format (text, or a date given as text for a number format) is
-// shown as its text; dates given as text stay text.
+// Any value: numbers with number formats, dates with date formats; numbers and
+// dates held as text ("12.5", "2012-11-01 08:30:00") are formatted like numbers
+// and dates. A value that does not fit its format is shown as its text.
 QString format(const QVariant &value, const QString &format);
 
 } // namespace DisplayFormat
