@@ -6,6 +6,7 @@
 
 #include "core/ErrorLog.h"
 #include "core/Messages.h"
+#include "core/ProgramFolder.h"
 
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@ ReportEngine &ReportEngine::shared()
 {
     static ReportEngine engine;
     return engine;
+}
+
+QString ReportEngine::templateFile(const QString &reportName)
+{
+    return ProgramFolder::reportFolder() + QLatin1Char('/') + reportName + QStringLiteral(".fr3");
 }
 
 QString ReportEngine::damagedMessage(const QString &fileName, const QString &reason)

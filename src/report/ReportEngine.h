@@ -73,6 +73,8 @@ public:
     std::shared_ptr<PreparedReport> prepare(const Progress &progress = {});
     std::shared_ptr<PreparedReport> prepared() const { return m_prepared; }
 
+    // The template file of a report name: <program folder>/Qr/<name>.fr3.
+    static QString templateFile(const QString &reportName);
     // The message shown for a damaged template.
     static QString damagedMessage(const QString &fileName, const QString &reason);
 

@@ -119,7 +119,6 @@ QImage pageImage(const PreparedReport &r, int page, double dpi, bool nonPrintabl
     RenderOptions o;
     o.nonPrintable = nonPrintable;
     o.background = nonPrintable;
-    o.pixelsPerMm = perMm;
     renderer.render(p, pg, o);
     return img;
 }

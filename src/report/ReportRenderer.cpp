@@ -222,7 +222,7 @@ void ReportRenderer::drawItem(QPainter &p, const PreparedItem &item, const QRect
 void ReportRenderer::render(QPainter &p, const PreparedPage &page, const RenderOptions &o)
 {
     const int dpi = p.device() ? p.device()->logicalDpiX() : 96;
-    m_scale = o.pixelsPerMm > 0 ? o.pixelsPerMm : dpi / 25.4;
+    m_scale = dpi / 25.4;
     m_px = m_scale / PxPerMm;
     if (dpi != m_deviceDpi) {
         m_fonts.clear();

@@ -19,13 +19,13 @@ struct RenderOptions
     bool background = true;    // draw the page's background picture when it is visible
     bool printing = false;     // printer and PDF: background only when the page says it prints
     QColor paper;              // fill the paper first (pictures); invalid: leave as is
-    double pixelsPerMm = 0;    // 0: from the paint device's resolution
 };
 
 // The one renderer of prepared pages onto any QPainter: preview, printer, PDF and
 // pictures draw alike. Positions are exact: the painter's origin is the paper's
 // top-left corner and 1 mm is the device's resolution / 25.4 pixels, so an object
 // at 50 mm from the left edge lands at 50 mm, never fitted to a printable area.
+// A zoomed view scales the painter before calling render().
 class ReportRenderer
 {
 public:

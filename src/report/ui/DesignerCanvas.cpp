@@ -72,6 +72,8 @@ DesignerCanvas::DesignerCanvas(DesignerDocument &doc, QWidget *parent)
     setObjectName(QStringLiteral("designerCanvas"));
     setViewportMargins(DesignerRuler::Thickness, DesignerRuler::Thickness, 0, 0);
     setFocusPolicy(Qt::StrongFocus);
+    // Always there, so that fitting the page to the width does not change the width.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     viewport()->setMouseTracking(true);

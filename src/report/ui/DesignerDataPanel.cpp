@@ -35,9 +35,13 @@ QString DesignerDataPanel::variableExpression(const QString &variable)
 void DesignerDataPanel::setContent(const std::vector<Dataset> &datasets, const ReportTemplate &report)
 {
     clear();
-    auto *data = new QTreeWidgetItem(this, {QStringLiteral("数据集")});
+    const auto group = [](QTreeWidgetItem *item) {
+        item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);
+        return item;
+    };
+    auto *data = group(new QTreeWidgetItem(this, {QStringLiteral("数据集")}));
     for (const Dataset &d : datasets) {
-        auto *ds = new QTreeWidgetItem(data, {d.name});
+        auto *ds = group(new QTreeWidgetItem(data, {d.name}));
         for (const QString &f : d.fields) {
             auto *item = new QTreeWidgetItem(ds, {f});
             item->setData(0, ExpressionRole, fieldExpression(d.name, f));
@@ -45,18 +49,18 @@ void DesignerDataPanel::setContent(const std::vector<Dataset> &datasets, const R
         }
     }
     if (datasets.empty())
-        new QTreeWidgetItem(data, {QStringLiteral("（未连接数据集）")});
+        group(new QTreeWidgetItem(data, {QStringLiteral("（未连接数据集）")}));
 
-    auto *vars = new QTreeWidgetItem(this, {QStringLiteral("变量")});
+    auto *vars = group(new QTreeWidgetItem(this, {QStringLiteral("变量")}));
     for (const QString &category : report.categories()) {
-        auto *cat = new QTreeWidgetItem(vars, {category});
+        auto *cat = group(new QTreeWidgetItem(vars, {category}));
         for (const QString &v : report.variablesOf(category)) {
             auto *item = new QTreeWidgetItem(cat, {v});
             item->setData(0, ExpressionRole, variableExpression(v));
             item->setToolTip(0, variableExpression(v));
         }
     }
-    auto *system = new QTreeWidgetItem(this, {QStringLiteral("系统变量")});
+    auto *system = group(new QTreeWidgetItem(this, {QStringLiteral("系统变量")}));
     const std::pair<const char *, const char *> builtins[] = {
         {"Date", "日期"}, {"Time", "时间"}, {"Page#", "页码"}, {"TotalPages#", "总页数"}, {"Line#", "行号"}};
     for (const auto &[name, caption] : builtins) {

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QEventLoop>
@@ -103,7 +104,6 @@ DesignerWindow::DesignerWindow(ReportEngine &engine, const Options &options, QWi
     connect(m_doc.get(), &DesignerDocument::changed, this, [this] {
         updateStatus();
         updateActions();
-        fillDataPanel();
     });
     connect(&m_doc->undoStack(), &QUndoStack::cleanChanged, this, &DesignerWindow::updateTitle);
 
@@ -369,6 +369,7 @@ bool DesignerWindow::saveAs()
     QString target = *picked;
     if (QFileInfo(target).suffix().isEmpty())
         target += QStringLiteral(".fr3");
+    QDir().mkpath(QFileInfo(target).absolutePath());
     return writeTo(target);
 }
 
