@@ -204,7 +204,7 @@ private:
         m_y = kMargin;
         if (!m_options.leftHeader.trimmed().isEmpty())
             add(PageText, QRectF(kMargin, m_y, width, small), m_options.leftHeader.trimmed());
-        m_y += small;
+        m_y += small + 1;
         if (first) {
             // Title lines: an empty line, the title, an empty line.
             const double titleH = textHeight(Title) + 2;
