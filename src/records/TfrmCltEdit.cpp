@@ -7,7 +7,7 @@
 #include "core/Schema.h"
 #include "core/SqlStatement.h"
 #include "records/CheckDateEdit.h"
-#include "records/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "records/RecordListHost.h"
 #include "records/RecordStore.h"
 #include "settings/FormKeys.h"
