@@ -1,19 +1,50 @@
 #include "main/TFrmMain.h"
 
+#include "core/Backup.h"
 #include "core/DataModule.h"
+#include "core/Dates.h"
 #include "core/Messages.h"
+#include "core/ProgramFolder.h"
 #include "core/PubUnit.h"
+#include "core/Settings.h"
+#include "core/Startup.h"
+#include "core/UiHooks.h"
+#include "main/CourierPanel.h"
+#include "main/DispatchPanel.h"
+#include "main/MainListPanel.h"
+#include "main/MainSearchBar.h"
+#include "main/RecordList.h"
+#include "main/RecordListQuery.h"
+#include "main/TFrmAbout.h"
 #include "operators/Login.h"
 #include "operators/TfrmOperLogin.h"
+#include "widgets/CheckDateEdit.h"
+#include "widgets/DataGrid.h"
 #include "widgets/FormHelpers.h"
+#include "widgets/GridLayout.h"
+#include "widgets/SqlListModel.h"
+#include "widgets/TfrmRowArrangeGl.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 TFrmMain *FrmMain = nullptr;
 
@@ -27,8 +58,11 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent)
     ActionList1 = new MainActionList(this);
     createMenus();
     createToolBar();
+    createCentre();
     createStatusBar();
     bindFrameCommands();
+    bindRecordList();
+    bindGridCommands();
     resize(798, 570);
     DispFormPos(this, 2);
     Login::setRightsHandler([this] { SetLimits(); });
@@ -147,11 +181,84 @@ void TFrmMain::createToolBar()
     ToolBar1->addAction(ToolButton10);
 }
 
+void TFrmMain::createCentre()
+{
+    auto *centre = new QWidget(this);
+    auto *column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(1);
+    Panel1 = new MainSearchBar(centre);
+    column->addWidget(Panel1);
+
+    sp1 = new QSplitter(Qt::Horizontal, centre);
+    sp1->setObjectName(QStringLiteral("sp1"));
+    pList = new MainListPanel(sp1);
+    sp2 = new QSplitter(Qt::Horizontal, sp1);
+    sp2->setObjectName(QStringLiteral("sp2"));
+    auto *Panel5 = new QWidget(sp2);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    auto *middle = new QVBoxLayout(Panel5);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(1);
+    records = new RecordList(Panel5);
+    DBGridEh1 = records->DBGridEh1;
+    DBGridEh1->setPopupMenu(PopupMenu1);
+    auto *Panel10 = new QWidget(Panel5);
+    Panel10->setObjectName(QStringLiteral("Panel10"));
+    auto *countRow = new QHBoxLayout(Panel10);
+    countRow->setContentsMargins(4, 0, 4, 0);
+    countRow->addWidget(records->lblCLTnum);
+    Panel9 = new DispatchPanel(Panel5);
+    middle->addWidget(DBGridEh1, 1);
+    middle->addWidget(Panel10);
+    middle->addWidget(Panel9);
+    pKDtype = new CourierPanel(sp2);
+    sp1->addWidget(pList);
+    sp1->addWidget(sp2);
+    sp2->addWidget(Panel5);
+    sp2->addWidget(pKDtype);
+    sp1->setStretchFactor(1, 1);
+    sp2->setStretchFactor(0, 1);
+    sp1->setSizes({142, 650});
+    sp2->setSizes({500, 144});
+    column->addWidget(sp1, 1);
+    setCentralWidget(centre);
+}
+
 void TFrmMain::createStatusBar()
 {
+    static const int widths[] = {60, 80, 100, 140, 50};
+    const QStringList texts{QStringLiteral(" 当前用户"), QStringLiteral(" "), QStringLiteral(" 当前日期时间"), QStringLiteral(" "),
+                            QStringLiteral("Marlo快递单打印管理软件  客服电话：400-800-1880")};
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 5; ++i) {
+        StatusPanels[i] = new QLabel(texts.at(i), this);
+        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanels[i]->setMinimumWidth(widths[i]);
+        StatusPanels[i]->setFrameShape(QFrame::StyledPanel);
+        if (i == 4) {
+            StatusPanels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            statusBar()->addPermanentWidget(StatusPanels[i], 1);
+        } else {
+            statusBar()->addWidget(StatusPanels[i]);
+        }
+    }
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TFrmMain::tickClock);
+    Timer1->start();
+}
+
+void TFrmMain::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < 5)
+        StatusPanels[panel]->setText(text);
+}
+
+void TFrmMain::tickClock()
+{
+    setStatusText(3, QStringLiteral(" ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }
 
 void TFrmMain::bindFrameCommands()
@@ -160,6 +267,157 @@ void TFrmMain::bindFrameCommands()
     connect(N43, &QAction::triggered, this, &TFrmMain::N43Click);
     connect(ToolButton10, &QAction::triggered, this, &QWidget::close);
     connect(N5, &QAction::triggered, this, &QWidget::close);
+    connect(nshitu1, &QAction::triggered, this, [this] { ToolBar1->setVisible(nshitu1->isChecked()); });
+    connect(nshitu3, &QAction::triggered, this, [this] { statusBar()->setVisible(nshitu3->isChecked()); });
+    connect(nshitu2, &QAction::triggered, this, [this] { pKDtype->setVisible(nshitu2->isChecked()); });
+    connect(nshitu4, &QAction::triggered, this, [this] { pList->setVisible(nshitu4->isChecked()); });
+    // The glyph buttons run their menu entry, so the check mark follows.
+    connect(Panel1->sbKDtype, &QToolButton::clicked, this, &TFrmMain::toggleCourierColumn);
+    connect(Panel1->sbList, &QToolButton::clicked, this, &TFrmMain::toggleItemColumn);
+    connect(N24, &QAction::triggered, this, [this] {
+        startTool({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+                   QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")},
+                  QStringLiteral("计算器"));
+    });
+    connect(N25, &QAction::triggered, this, [this] {
+        startTool({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"), QStringLiteral("kwrite"),
+                   QStringLiteral("mousepad"), QStringLiteral("pluma"), QStringLiteral("xed"), QStringLiteral("leafpad"),
+                   QStringLiteral("xedit")},
+                  QStringLiteral("文本编辑器"));
+    });
+    connect(N27, &QAction::triggered, this, &TFrmMain::openHelp);
+    connect(tbHelp, &QAction::triggered, this, &TFrmMain::openHelp);
+    connect(N7, &QAction::triggered, this, [] { UiHooks::openDocument(ProgramFolder::file(QStringLiteral("readme.txt"))); });
+    connect(N3, &QAction::triggered, this, [this] {
+        TFrmAbout about(this);
+        about.exec();
+    });
+}
+
+void TFrmMain::toggleCourierColumn() { nshitu2->trigger(); }
+void TFrmMain::toggleItemColumn() { nshitu4->trigger(); }
+
+void TFrmMain::startTool(const QStringList &programs, const QString &what)
+{
+    for (const QString &p : programs) {
+        const QString path = QStandardPaths::findExecutable(p);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    ShowMess(QStringLiteral("系统中没有找到%1程序，请先安装。").arg(what), MessInfo);
+}
+
+void TFrmMain::openHelp()
+{
+    const QString page = ProgramFolder::file(QStringLiteral("help/index.html"));
+    if (!QFileInfo::exists(page) || !UiHooks::openDocument(page))
+        ShowMess(QStringLiteral("帮助文件 ") + page + QStringLiteral(" 无法打开！"), MessWarning);
+}
+
+void TFrmMain::bindRecordList()
+{
+    records->statusWriter = [this](const QString &t) { setStatusText(2, t); };
+    MainSearchBar *bar = Panel1;
+    connect(bar->Edit1, &QLineEdit::textChanged, this, &TFrmMain::RefreshRecordList);
+    connect(bar->dtpFromDate, &CheckDateEdit::changed, this, &TFrmMain::RefreshRecordList);
+    connect(bar->dtpToDate, &CheckDateEdit::changed, this, &TFrmMain::RefreshRecordList);
+    connect(bar->BitBtn1, &QPushButton::clicked, this, &TFrmMain::RefreshRecordList);
+    connect(bar->SpeedButton2, &QToolButton::clicked, this, &TFrmMain::SpeedButton2Click);
+    connect(pList, &MainListPanel::itemListClicked, this, &TFrmMain::RefreshRecordList);
+    connect(pList, &MainListPanel::treeClicked, this, &TFrmMain::RefreshRecordList);
+    connect(pList, &MainListPanel::listTypeRebuildRequested, this, &TFrmMain::RebuildItemList);
+    connect(pList, &MainListPanel::dispatchStateClicked, this, [this] { records->setDispatchState(pList->dispatchState()); });
+    connect(DBGridEh1, &DataGrid::rowDoubleClicked, this, [this] { ActionList1->run(QStringLiteral("202")); });
+}
+
+void TFrmMain::bindGridCommands()
+{
+    ActionList1->setHandler(QStringLiteral("204"), [this] { records->applySortText(ChooseSortText(DBGridEh1)); });
+    ActionList1->setHandler(QStringLiteral("205"), [this] { ChooseVisibleColumns(DBGridEh1); });
+    ActionList1->setHandler(QStringLiteral("206"), [this] {
+        if (AskYes(QStringLiteral("真的要保存当前网格设置吗？")))
+            SaveGridLayout(DBGridEh1, QStringLiteral("WBXmain"));
+    });
+    ActionList1->setHandler(QStringLiteral("505"), [] { Startup::ChooseDatabaseFolder(); });
+}
+
+void TFrmMain::RefreshRecordList()
+{
+    if (!m_shown)
+        return;  // the show handler builds the list the first time
+    if (m_advanced) {
+        m_advanced = false;
+        Panel1->setAdvancedMode(false);
+    }
+    RecordListQuery::Filter f;
+    f.from = Panel1->dtpFromDate->checkedDate();
+    f.to = Panel1->dtpToDate->checkedDate();
+    f.searchField = Panel1->ComboBox1->currentIndex();
+    f.searchText = Panel1->Edit1->text();
+    pList->fillFilter(f);
+    records->open(RecordListQuery::build(f));
+}
+
+void TFrmMain::RebuildItemList()
+{
+    const int listType = pList->cbbListType->currentIndex() + 1;
+    if (listType < 1 || listType > 4)
+        return;
+    pList->FillItemList(RecordListQuery::itemListStatement(listType), listType, [this] { RefreshRecordList(); });
+}
+
+void TFrmMain::SpeedButton2Click(bool pressed)
+{
+    if (!pressed) {
+        RefreshRecordList();
+        return;
+    }
+    const std::optional<SqlStatement> s = advancedSearch ? advancedSearch(this) : std::nullopt;
+    if (!s) {
+        Panel1->setAdvancedMode(m_advanced);
+        return;
+    }
+    m_advanced = true;
+    Panel1->setAdvancedMode(true);
+    SqlStatement statement = *s;
+    statement.add(QStringLiteral("order by F_code"));
+    records->open(statement);
+}
+
+void TFrmMain::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_shown)
+        FormShow();
+}
+
+void TFrmMain::FormShow()
+{
+    setWindowTitle(PubUnit::ProductName + PubUnit::ProductVersion);
+    setStatusText(1, QStringLiteral(" ") + PubUnit::globals().CurrentOperator);
+    tickClock();
+    if (Backup::dueToday(Settings::autoBackupMode(), QDate::currentDate()))
+        dmData().AutoBackup();
+    const QDate today = QDate::currentDate();
+    {
+        const QSignalBlocker a(Panel1->dtpFromDate), b(Panel1->dtpToDate);
+        Panel1->dtpFromDate->setDate(QDate(today.year(), today.month(), 1));
+        Panel1->dtpToDate->setDate(today);
+        Panel1->dtpFromDate->setChecked(true);
+        Panel1->dtpToDate->setChecked(true);
+    }
+    if (showHooks.loadSender)
+        showHooks.loadSender();
+    LoadGridLayout(DBGridEh1, QStringLiteral("WBXmain"));
+    m_shown = true;
+    pList->FillItemList(RecordListQuery::itemListStatement(1), 1, [this] { RefreshRecordList(); });
+    if (showHooks.loadCouriers)
+        showHooks.loadCouriers();
+    if (showHooks.loadDispatchDefaults)
+        showHooks.loadDispatchDefaults();
+    pList->BuildRegionTree();
+    const QSignalBlocker block(pList->cbbListType);
+    pList->cbbListType->setCurrentIndex(0);
 }
 
 void TFrmMain::SetLimits()
@@ -173,8 +431,7 @@ void TFrmMain::SetLimits()
 void TFrmMain::ToolButton1Click()
 {
     ShowLogin(Login::ChangeOperator, this);
-    if (RefreshRecordList)
-        RefreshRecordList();
+    RefreshRecordList();
 }
 
 void TFrmMain::N43Click() { ShowLogin(Login::ChangeOperator, this); }
