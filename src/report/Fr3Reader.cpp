@@ -244,6 +244,9 @@ private:
         band->dataSet = a.text(QStringLiteral("DataSet"));
         band->dataSetName = a.text(QStringLiteral("DataSetName"));
         band->rowCount = a.integer(QStringLiteral("RowCount"), 0);
+        band->columns = a.integer(QStringLiteral("Columns"), 0);
+        band->columnWidth = a.num(QStringLiteral("ColumnWidth"), 0);
+        band->columnGap = a.num(QStringLiteral("ColumnGap"), 0);
         band->stretched = a.flag(QStringLiteral("Stretched"), false);
         band->startNewPage = a.flag(QStringLiteral("StartNewPage"), false);
         band->reprintOnNewPage = a.flag(QStringLiteral("ReprintOnNewPage"), false);

@@ -121,6 +121,12 @@ private:
             text(QStringLiteral("DataSetName"), b.dataSetName);
         if (b.kind == ReportBand::Kind::MasterData || b.rowCount != 0)
             integer(QStringLiteral("RowCount"), b.rowCount);
+        if (b.columns > 0)
+            integer(QStringLiteral("Columns"), b.columns);
+        if (b.kind == ReportBand::Kind::MasterData || b.columnWidth != 0 || b.columnGap != 0) {
+            num(QStringLiteral("ColumnWidth"), b.columnWidth);
+            num(QStringLiteral("ColumnGap"), b.columnGap);
+        }
         if (b.stretched)
             flag(QStringLiteral("Stretched"), true);
         if (b.startNewPage)

@@ -32,6 +32,10 @@ public:
     QString dataSet;      // DataSet: the dataset component
     QString dataSetName;  // DataSetName: the dataset's name in templates
     int rowCount = 0;
+    // Master data printed in columns (labels): rows fill across, then down.
+    int columns = 0;            // 0 or 1: one column
+    double columnWidth = 0;     // pixels
+    double columnGap = 0;       // pixels
     bool stretched = false;      // grows with its text
     bool startNewPage = false;   // every print after the first starts a page
     bool reprintOnNewPage = false;  // headers: repeat on every page

@@ -288,7 +288,7 @@ void ReportBuilder::emitBand(const ReportBand &band, std::vector<PreparedItem> &
                 item.rectMm.setHeight(mmFromPx(heightPx - item.object->top));
 }
 
-void ReportBuilder::placeBand(const ReportBand &band, bool mayBreak)
+void ReportBuilder::placeBand(const ReportBand &band, bool mayBreak, double columnX, bool advance)
 {
     std::vector<PreparedItem> items;
     double heightPx = 0;
@@ -301,12 +301,16 @@ void ReportBuilder::placeBand(const ReportBand &band, bool mayBreak)
         emitBand(band, items, heightPx);  // page numbers changed
         h = mmFromPx(heightPx);
     }
-    const double x0 = m_page->page->leftMargin + mmFromPx(band.left);
+    const double x0 = m_page->page->leftMargin + mmFromPx(band.left) + columnX;
     for (PreparedItem &item : items) {
         item.rectMm.translate(x0, m_y);
         m_page->items.push_back(std::move(item));
     }
-    m_y += h;
+    m_rowHeight = std::max(m_rowHeight, h);
+    if (advance) {
+        m_y += m_rowHeight;
+        m_rowHeight = 0;
+    }
     if (mayBreak)
         m_pageHasBody = true;
 }
@@ -391,11 +395,19 @@ bool ReportBuilder::runPage(const ReportPage &page, const Progress &progress)
             if (ds >= 0)
                 m_rows[size_t(ds)] = r;
             m_line = r + 1;
-            if (master.startNewPage && r > 0) {
+            const int columns = std::max(1, master.columns);
+            const int column = r % columns;
+            if (master.startNewPage && r > 0 && column == 0) {
                 endPage(page);
                 newPage(page);
             }
-            placeBand(master);
+            if (columns == 1) {
+                placeBand(master);
+            } else {
+                // Only the first column of a row may start a new page.
+                const double x = column * mmFromPx(master.columnWidth + master.columnGap);
+                placeBand(master, column == 0, x, column == columns - 1 || r == rows - 1);
+            }
             accumulate(master);
             if (progress && (r % 64 == 63 || r == rows - 1) && !progress(r + 1, rows))
                 return false;

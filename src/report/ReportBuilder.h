@@ -73,7 +73,9 @@ private:
     bool runPage(const ReportPage &page, const Progress &progress);
     void newPage(const ReportPage &page);
     void endPage(const ReportPage &page);
-    void placeBand(const ReportBand &band, bool mayBreak = true);
+    // Places a band at the current height; columnX shifts it right (band columns), and
+    // advance=false keeps the height for the next column.
+    void placeBand(const ReportBand &band, bool mayBreak = true, double columnX = 0, bool advance = true);
     void emitBand(const ReportBand &band, std::vector<PreparedItem> &items, double &height);
     QString memoText(const ReportMemo &memo);
     void accumulate(const ReportBand &master);
@@ -98,5 +100,6 @@ private:
     bool m_inRows = false;
     bool m_pageHasBody = false;
     double m_y = 0, m_bottom = 0;  // mm
+    double m_rowHeight = 0;        // tallest band of the current column row
     int m_pageNo = 0, m_totalPages = 0, m_line = 0;
 };

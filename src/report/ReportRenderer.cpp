@@ -123,11 +123,22 @@ void ReportRenderer::drawMemo(QPainter &p, const ReportMemo &m, const QRectF &r,
                 y = inner.top() + (inner.height() - f.ascent - f.descent) / 2 + f.ascent;
             else if (m.vAlign == VAlign::Bottom)
                 y = inner.bottom() - f.descent;
+            // Text wider than its memo is cut at the memo's edge, as templates expect.
+            const bool clip = advance > inner.width() + 0.5;
+            if (clip) {
+                p.save();
+                p.setClipRect(box, Qt::IntersectClip);
+            }
             p.drawText(QPointF(x, y), text);
+            if (clip)
+                p.restore();
         } else {
             QString t = text;
             t.remove(QLatin1Char('\r'));
+            p.save();
+            p.setClipRect(box, Qt::IntersectClip);
             p.drawText(inner, alignFlags(m) | (m.wordWrap ? Qt::TextWordWrap : 0), t);
+            p.restore();
         }
         if (m.rotation != 0)
             p.restore();

@@ -343,6 +343,19 @@ void TestReportEngine::stretchedBandPushesTheNextOne()
     const QRectF first = p->pages[0].items[0].rectMm, second = p->pages[0].items[1].rectMm;
     QVERIFY2(first.height() > 20, qPrintable(QString::number(first.height())));
     QVERIFY(second.top() >= first.bottom() - 0.01);
+
+    // Cells of a list row: the long one wraps, the others follow the row's height.
+    md->objects.clear();
+    ReportMemo *cell = addMemo(*md, QStringLiteral("cell"), QStringLiteral("北京华联商厦股份有限公司北京华联商厦股份有限公司"), 0, 6);
+    cell->setRectMm(QRectF(0, 0, 38, 6));
+    cell->stretchMode = QStringLiteral("smMaxHeight");
+    ReportMemo *other = addMemo(*md, QStringLiteral("other"), QStringLiteral("1"), 0, 6);
+    other->stretchMode = QStringLiteral("smMaxHeight");
+    p = engine.prepare();
+    QCOMPARE(p->pages[0].items.size(), size_t(4));
+    QVERIFY(p->pages[0].items[0].rectMm.height() > 9);
+    QCOMPARE(p->pages[0].items[1].rectMm.height(), p->pages[0].items[0].rectMm.height());
+    QCOMPARE(p->pages[0].items[2].rectMm.top(), p->pages[0].items[0].rectMm.bottom());
 }
 
 void TestReportEngine::findAndSetByName()

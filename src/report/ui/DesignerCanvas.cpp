@@ -103,6 +103,11 @@ double DesignerCanvas::pixelsPerMm() const
     return m_zoom * viewport()->logicalDpiX() / 25.4;
 }
 
+QSizeF DesignerCanvas::paperSizeMm() const
+{
+    return m_doc.page().paperSizeMm();
+}
+
 QSizeF DesignerCanvas::contentSize() const
 {
     const ReportPage &p = m_doc.page();
@@ -430,9 +435,17 @@ void DesignerCanvas::mouseMoveEvent(QMouseEvent *e)
     m_hRuler->setMarker(mm.x());
     m_vRuler->setMarker(mm.y());
     emit cursorMoved(mm);
+    if (m_drag == Drag::None) {
+        updateCursor(pos);
+        return;
+    }
+    dragTo(mm);
+}
+
+void DesignerCanvas::dragTo(const QPointF &mm)
+{
     switch (m_drag) {
     case Drag::None:
-        updateCursor(pos);
         return;
     case Drag::Move: {
         // Hold still for small jitters of a click.
@@ -446,7 +459,6 @@ void DesignerCanvas::mouseMoveEvent(QMouseEvent *e)
                         snap(leadStart.top() + delta.y()) - leadStart.top());
         for (auto it = m_startRects.constBegin(); it != m_startRects.constEnd(); ++it)
             m_liveRects.insert(it.key(), it.value().translated(delta));
-        emit cursorMoved(mm);
         break;
     }
     case Drag::Resize: {
@@ -490,6 +502,7 @@ void DesignerCanvas::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton)
         return;
+    dragTo(toMm(e->position()));
     const Drag drag = m_drag;
     m_drag = Drag::None;
     switch (drag) {

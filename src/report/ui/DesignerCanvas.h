@@ -38,6 +38,7 @@ public:
 
     // Pixels of the viewport per millimetre, and the conversions the rulers use.
     double pixelsPerMm() const;
+    QSizeF paperSizeMm() const;
     QPointF toMm(const QPointF &viewportPos) const;
     QPointF toView(const QPointF &mm) const;
     // Where a field inserted without a place goes: under the selection or at the top
@@ -78,6 +79,7 @@ private:
     void paintBands(QPainter &p);
     void paintSelection(QPainter &p);
     void updateCursor(const QPointF &pos);
+    void dragTo(const QPointF &mm);
     void finishCreate(const QRectF &mm);
     void nudge(int key, bool fine, bool resize);
 

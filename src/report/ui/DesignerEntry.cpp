@@ -6,8 +6,6 @@
 #include "report/ReportEngine.h"
 #include "report/ReportFieldTable.h"
 
-#include "core/ProgramFolder.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,7 +15,7 @@ QString DesignerTemplateFile(const QString &reportNameOrFile)
     if (n.contains(QLatin1Char('/')) || n.contains(QLatin1Char('\\')) ||
         n.endsWith(QStringLiteral(".fr3"), Qt::CaseInsensitive))
         return QDir::fromNativeSeparators(n);
-    return ProgramFolder::reportFolder() + QLatin1Char('/') + n + QStringLiteral(".fr3");
+    return ReportEngine::templateFile(n);
 }
 
 bool PrepareDesign(ReportEngine &engine, const QString &reportNameOrFile, const DesignRequest &request)
@@ -47,6 +45,6 @@ bool DesignReport(const QString &reportNameOrFile, std::shared_ptr<ReportDataSou
 {
     DesignRequest r;
     if (dataset)
-        r.datasets.push_back({std::move(dataset), QString(), ReportDatasetNames::DataModule});
+        r.datasets.push_back({dataset, dataset->name(), ReportDatasetNames::DataModule});
     return DesignReport(reportNameOrFile, r, parent);
 }

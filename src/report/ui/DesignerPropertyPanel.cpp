@@ -189,7 +189,7 @@ DesignerPropertyPanel::DesignerPropertyPanel(DesignerDocument &doc, QWidget *par
 
     m_fillColor = colorButton(P::FillColor);
     auto *noFill = new QToolButton(this);
-    noFill->setText(QStringLiteral("无"));
+    noFill->setText(QStringLiteral("不填充"));
     noFill->setToolTip(QStringLiteral("不填充"));
     addRow(P::FillColor, DesignerProperties::label(P::FillColor), rowOf({m_fillColor, noFill}, this));
     connect(noFill, &QToolButton::clicked, this, [this] { apply(P::FillColor, QColor()); });

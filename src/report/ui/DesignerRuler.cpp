@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 DesignerRuler::DesignerRuler(Qt::Orientation orientation, DesignerCanvas &canvas, QWidget *parent)
@@ -44,10 +45,23 @@ void DesignerRuler::paintEvent(QPaintEvent *)
     f.setPixelSize(9);
     p.setFont(f);
     p.setPen(QColor(0x60, 0x60, 0x60));
-    const int step = ppm >= 3 ? 1 : ppm >= 0.8 ? 5 : 10;
-    const int labelEvery = ppm >= 1.2 ? 10 : ppm >= 0.5 ? 20 : 50;
-    const int first = int(std::floor(-origin / ppm / step)) * step;
-    const int last = int(std::ceil((length - origin) / ppm));
+    // Ticks at least 3 pixels apart, numbers at least 32; only over the paper.
+    int step = 1;
+    for (int s : {1, 5, 10, 50})
+        if (s * ppm >= 3) {
+            step = s;
+            break;
+        }
+    int labelEvery = 100;
+    for (int s : {10, 20, 50, 100})
+        if (s * ppm >= 32) {
+            labelEvery = s;
+            break;
+        }
+    const QSizeF paper = m_canvas.paperSizeMm();
+    const double extent = h ? paper.width() : paper.height();
+    const int first = std::max(0, int(std::floor(-origin / ppm / step)) * step);
+    const int last = std::min(int(std::floor(extent)), int(std::ceil((length - origin) / ppm)));
     for (int mm = first; mm <= last; mm += step) {
         const double x = pos(mm);
         const int tick = mm % 10 == 0 ? 10 : mm % 5 == 0 ? 6 : 3;

@@ -5,8 +5,8 @@
 #include "report/ui/DesignerDataPanel.h"
 #include "report/ui/DesignerDocument.h"
 #include "report/ui/DesignerPageDialog.h"
-#include "report/ui/DesignerPreviewDialog.h"
 #include "report/ui/DesignerPropertyPanel.h"
+#include "report/ui/PreviewReport.h"
 
 #include "report/ReportEngine.h"
 #include "report/ReportMemo.h"
@@ -151,16 +151,20 @@ void DesignerWindow::buildActions()
     action(QStringLiteral("actPreview"), QStringLiteral("预览"), QKeySequence(Qt::CTRL | Qt::Key_P), &DesignerWindow::preview);
     action(QStringLiteral("actClose"), QStringLiteral("关闭"), QKeySequence(), [this] { close(); });
 
-    QAction *undo = d.undoStack().createUndoAction(this, QStringLiteral("撤销"));
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    addAction(undo);
-    m_actions.insert(undo->objectName(), undo);
-    QAction *redo = d.undoStack().createRedoAction(this, QStringLiteral("重做"));
-    redo->setObjectName(QStringLiteral("actRedo"));
+    // Fixed captions keep the tool bar steady; the step's name shows as the tip.
+    QAction *undo = action(QStringLiteral("actUndo"), QStringLiteral("撤销"), QKeySequence::Undo, [&d] { d.undoStack().undo(); });
+    QAction *redo = action(QStringLiteral("actRedo"), QStringLiteral("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                           [&d] { d.undoStack().redo(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addAction(redo);
-    m_actions.insert(redo->objectName(), redo);
+    const auto updateUndo = [undo, redo, &d] {
+        undo->setEnabled(d.undoStack().canUndo());
+        redo->setEnabled(d.undoStack().canRedo());
+        undo->setToolTip(QStringLiteral("撤销 %1 (Ctrl+Z)").arg(d.undoStack().undoText()));
+        redo->setToolTip(QStringLiteral("重做 %1 (Ctrl+Y)").arg(d.undoStack().redoText()));
+    };
+    connect(&d.undoStack(), &QUndoStack::indexChanged, this, updateUndo);
+    connect(&d.undoStack(), &QUndoStack::cleanChanged, this, updateUndo);
+    updateUndo();
 
     action(QStringLiteral("actCut"), QStringLiteral("剪切"), QKeySequence::Cut, &DesignerWindow::cut);
     action(QStringLiteral("actCopy"), QStringLiteral("复制"), QKeySequence::Copy, &DesignerWindow::copy);
@@ -256,6 +260,7 @@ void DesignerWindow::buildMenus()
     main->addSeparator();
     main->addActions({a("actWaybillPicture"), a("actPage"), a("actAddBand")});
 
+    addToolBarBreak();
     QToolBar *layout = addToolBar(QStringLiteral("排列"));
     layout->setObjectName(QStringLiteral("toolbarArrange"));
     layout->setMovable(false);
@@ -398,15 +403,9 @@ bool DesignerWindow::loadWaybillPicture(const QString &fileName)
 
 void DesignerWindow::preview()
 {
-    std::shared_ptr<PreparedReport> prepared;
-    {
-        UiHooks::BusyScope busy;
-        prepared = m_engine.prepare();
-    }
-    if (!prepared)
-        return;
-    DesignerPreviewDialog dlg(prepared, this);
-    dlg.exec();
+    ShowReportPreview(m_engine, this);
+    // Page setup in the preview may have changed the paper.
+    m_doc->notifyChanged();
 }
 
 void DesignerWindow::pageSettings()
