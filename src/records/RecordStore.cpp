@@ -152,12 +152,17 @@ SaveResult save(const RecordValues &values, int recordId)
     SaveResult result;
     RecordValues v = values;
     v.code = v.code.trimmed();
+    TdmData &dm = dmData();
     if (!v.code.isEmpty()) {
+        // Read silently: a failing connection is reported once, by the save.
         const SqlStatement owner = codeOwnerStatement(v.code, recordId);
-        if (mustReplaceCode(v.code, dmData().QueryInt(owner.text, owner.values)))
+        QSqlQuery q(dm.db());
+        q.setForwardOnly(true);
+        if (!dm.run(q, owner.text, owner.values))
+            return result;
+        if (mustReplaceCode(v.code, q.next() ? q.value(0).toInt() : 0))
             v.code = drawCode(3);
     }
-    TdmData &dm = dmData();
     if (!dm.BeginTrans())
         return result;
     const SqlStatement s = recordId > 0 ? updateStatement(v, recordId) : insertStatement(v);

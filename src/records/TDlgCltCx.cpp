@@ -2,7 +2,7 @@
 
 #include "core/DataModule.h"
 #include "core/PubUnit.h"
-#include "records/CheckDateEdit.h"
+#include "widgets/CheckDateEdit.h"
 #include "settings/CodeStatements.h"
 #include "settings/FormKeys.h"
 #include "widgets/FormFont.h"
@@ -290,11 +290,11 @@ SearchCriteria TDlgCltCx::criteria() const
     c.sent = rbNotSent->isChecked() ? SearchCriteria::NotSent : rbSent->isChecked() ? SearchCriteria::SentOnly
                                                                                       : SearchCriteria::All;
     c.dateRange = CheckBox1->isChecked();
-    c.dateFrom = dtpfromDate->checkedDate();
-    c.dateTo = dtptoDate->checkedDate();
+    c.dateFrom = dtpfromDate->checkedDate().value_or(QDate());
+    c.dateTo = dtptoDate->checkedDate().value_or(QDate());
     c.dispatchRange = CheckBox2->isChecked();
-    c.dispatchFrom = dtpfromDate1->checkedDate();
-    c.dispatchTo = dtptoDate1->checkedDate();
+    c.dispatchFrom = dtpfromDate1->checkedDate().value_or(QDate());
+    c.dispatchTo = dtptoDate1->checkedDate().value_or(QDate());
     return c;
 }
 

@@ -1,12 +1,11 @@
 #include "records/TfrmCltEdit.h"
 
 #include "core/DataModule.h"
-#include "core/DisplayFormat.h"
 #include "core/Messages.h"
 #include "core/PubUnit.h"
 #include "core/Schema.h"
 #include "core/SqlStatement.h"
-#include "records/CheckDateEdit.h"
+#include "widgets/CheckDateEdit.h"
 #include "widgets/NumberEdit.h"
 #include "records/RecordListHost.h"
 #include "records/RecordStore.h"
@@ -90,9 +89,13 @@ QLineEdit *shownOnly(const char *name, QWidget *parent)
     return e;
 }
 
-QString numberText(double v)
+NumberEdit *numberShown(const char *name, const QString &format, QWidget *parent)
 {
-    return QString::number(v, 'g', 15);
+    auto *e = new NumberEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    e->setDisplayFormat(format);
+    return e;
 }
 
 } // namespace
@@ -275,17 +278,15 @@ QWidget *TfrmCltEdit::buildDispatchPage()
     TabDispatch->setObjectName(QStringLiteral("TabDispatch"));
     auto *g = new QGridLayout(TabDispatch);
     edtHPname = shownOnly("edtHPname", TabDispatch);
-    rceSL = shownOnly("rceSL", TabDispatch);
-    rceZL = shownOnly("rceZL", TabDispatch);
-    ceYF = shownOnly("ceYF", TabDispatch);
-    ceBJF = shownOnly("ceBJF", TabDispatch);
-    ceFYtotal = shownOnly("ceFYtotal", TabDispatch);
+    rceSL = numberShown("rceSL", {}, TabDispatch);
+    rceZL = numberShown("rceZL", {}, TabDispatch);
+    ceYF = numberShown("ceYF", MoneyFormat, TabDispatch);
+    ceBJF = numberShown("ceBJF", MoneyFormat, TabDispatch);
+    ceFYtotal = numberShown("ceFYtotal", MoneyFormat, TabDispatch);
     edtFJemp = shownOnly("edtFJemp", TabDispatch);
     edtFHdate = shownOnly("edtFHdate", TabDispatch);
     edtKDtype = shownOnly("edtKDtype", TabDispatch);
     edtKDcode = shownOnly("edtKDcode", TabDispatch);
-    for (QLineEdit *e : {rceSL, rceZL, ceYF, ceBJF, ceFYtotal})
-        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const QList<QPair<QString, QLineEdit *>> left = {{QStringLiteral("物品名称："), edtHPname},
                                                     {QStringLiteral("数    量："), rceSL},
                                                     {QStringLiteral("重    量："), rceZL},
@@ -416,11 +417,11 @@ void TfrmCltEdit::setValues(const RecordValues &v)
         dtpRQ[i]->setChecked(v.RQ[i].isValid());
     }
     edtHPname->setText(v.HPname);
-    rceSL->setText(numberText(v.SL));
-    rceZL->setText(numberText(v.ZL));
-    ceYF->setText(DisplayFormat::format(v.YF, MoneyFormat));
-    ceBJF->setText(DisplayFormat::format(v.BJF, MoneyFormat));
-    ceFYtotal->setText(DisplayFormat::format(v.FYtotal, MoneyFormat));
+    rceSL->setValue(v.SL);
+    rceZL->setValue(v.ZL);
+    ceYF->setValue(v.YF);
+    ceBJF->setValue(v.BJF);
+    ceFYtotal->setValue(v.FYtotal);
     edtFJemp->setText(v.FJemp);
     edtFHdate->setText(v.FHdate);
     edtKDtype->setText(v.KDtype);
@@ -449,7 +450,7 @@ RecordValues TfrmCltEdit::values() const
         v.ZF[i] = edtZF[i]->text();
     for (int i = 0; i < 3; ++i) {
         v.SZ[i] = rceSZ[i]->value();
-        v.RQ[i] = dtpRQ[i]->checkedDate();
+        v.RQ[i] = dtpRQ[i]->checkedDate().value_or(QDate());
     }
     return v;
 }

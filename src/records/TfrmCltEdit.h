@@ -75,11 +75,11 @@ public:
     std::array<QLabel *, 3> lblRQ;
 
     QLineEdit *edtHPname;
-    QLineEdit *rceSL;
-    QLineEdit *rceZL;
-    QLineEdit *ceYF;
-    QLineEdit *ceBJF;
-    QLineEdit *ceFYtotal;
+    NumberEdit *rceSL;
+    NumberEdit *rceZL;
+    NumberEdit *ceYF;
+    NumberEdit *ceBJF;
+    NumberEdit *ceFYtotal;
     QLineEdit *edtFJemp;
     QLineEdit *edtFHdate;
     QLineEdit *edtKDtype;

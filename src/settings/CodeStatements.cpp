@@ -11,7 +11,7 @@ SqlStatement typeIs(const QString &key)
 
 SqlStatement dictionaryList(const QString &key)
 {
-    return SqlStatement{QStringLiteral("select F_ID, F_name, F_type from t_code where "), {}}
+    return SqlStatement{QStringLiteral("select F_ID as codeID, F_name, F_type from t_code where "), {}}
         .add(typeIs(key))
         .add(QStringLiteral(" order by F_ID"));
 }

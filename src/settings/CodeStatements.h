@@ -10,7 +10,8 @@ namespace CodeStatements {
 
 // "lower(F_type) = lower(?)" with the key.
 SqlStatement typeIs(const QString &key);
-// Every entry of a list, in the order they were added (the dictionary form).
+// Every entry of a list, in the order they were added (the dictionary form); the
+// identifier comes as codeID so that rows added in the grid get keys of their own.
 SqlStatement dictionaryList(const QString &key);
 // The picker's first list: the non-empty names, by name.
 SqlStatement pickList(const QString &key);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -31,16 +32,34 @@ bool clickIfEnabled(QAbstractButton *b)
     return true;
 }
 
-FormKeys::FormKeys(QWidget *form, QAbstractButton *save, QAbstractButton *cancel)
-    : QObject(form), m_form(form), m_save(save), m_cancel(cancel)
+FormKeys::FormKeys(QWidget *form) : QObject(form), m_form(form)
 {
     // Watching the application lets the form see a key before the focused control does.
     qApp->installEventFilter(this);
 }
 
+FormKeys::FormKeys(QWidget *form, QAbstractButton *save, QAbstractButton *cancel) : FormKeys(form)
+{
+    if (save)
+        addButtonKey(Qt::Key_S, Qt::ControlModifier, save);
+    if (cancel)
+        addButtonKey(Qt::Key_Escape, Qt::NoModifier, cancel);
+}
+
 FormKeys::~FormKeys()
 {
     qApp->removeEventFilter(this);
+}
+
+void FormKeys::addKey(int key, Qt::KeyboardModifiers modifiers, Handler handler)
+{
+    m_keys.append({key, modifiers, std::move(handler)});
+}
+
+void FormKeys::addButtonKey(int key, Qt::KeyboardModifiers modifiers, QAbstractButton *button)
+{
+    QPointer<QAbstractButton> b(button);
+    addKey(key, modifiers, [b] { return clickIfEnabled(b); });
 }
 
 bool FormKeys::eventFilter(QObject *watched, QEvent *event)
@@ -52,11 +71,10 @@ bool FormKeys::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (mods != Qt::NoModifier)
-            return false;
+    for (const Key &k : m_keys)
+        if (k.key == key->key() && k.modifiers == mods)
+            return k.handler();
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
         QWidget *focus = m_form->focusWidget() ? m_form->focusWidget() : w;
         if (qobject_cast<QPlainTextEdit *>(focus) || qobject_cast<QTextEdit *>(focus) ||
             qobject_cast<QAbstractButton *>(focus))
@@ -64,17 +82,5 @@ bool FormKeys::eventFilter(QObject *watched, QEvent *event)
         moveFocusOn(m_form, focus);
         return true;
     }
-    case Qt::Key_S:
-        if (mods != Qt::ControlModifier)
-            return false;
-        clickIfEnabled(m_save);
-        return true;
-    case Qt::Key_Escape:
-        if (mods != Qt::NoModifier)
-            return false;
-        clickIfEnabled(m_cancel);
-        return true;
-    default:
-        return false;
-    }
+    return false;
 }

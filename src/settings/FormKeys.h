@@ -1,32 +1,45 @@
 #pragma once
 
-#include <QAbstractButton>
+#include <QList>
 #include <QObject>
-#include <QPointer>
 
+#include <functional>
+
+class QAbstractButton;
 class QWidget;
 
-// The keys every entry form previews: Enter outside a memo moves the focus on as
-// Tab does, Ctrl+S presses the save (or OK) button and Esc the cancel (or close)
-// button, each only while that button is enabled. Owned by the form.
+// The keys an entry form previews before its controls see them: Enter outside a
+// memo or button moves the focus on as Tab does (in a grid too), and any number of
+// shortcut keys, each handled only while its handler says so (a key whose button
+// is disabled goes on to the control). Owned by the form.
 class FormKeys : public QObject
 {
     Q_OBJECT
 public:
+    using Handler = std::function<bool()>;  // true when the key was used
+
+    explicit FormKeys(QWidget *form);
+    // The usual pair: Ctrl+S presses save (or OK), Esc presses cancel (or close).
     FormKeys(QWidget *form, QAbstractButton *save, QAbstractButton *cancel);
     ~FormKeys() override;
 
-    void setSaveButton(QAbstractButton *b) { m_save = b; }
-    void setCancelButton(QAbstractButton *b) { m_cancel = b; }
+    void addKey(int key, Qt::KeyboardModifiers modifiers, Handler handler);
+    void addButtonKey(int key, Qt::KeyboardModifiers modifiers, QAbstractButton *button);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Key
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        Handler handler;
+    };
+
     QWidget *m_form;
-    QPointer<QAbstractButton> m_save;
-    QPointer<QAbstractButton> m_cancel;
+    QList<Key> m_keys;
 };
 
-// Presses a button when it is enabled; false when it is not.
+// Presses a button when it is enabled and shown; false when it is not.
 bool clickIfEnabled(QAbstractButton *b);
