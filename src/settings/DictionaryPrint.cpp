@@ -1,8 +1,10 @@
 #include "settings/DictionaryPrint.h"
 
-#include "core/Messages.h"
+#include "report/ui/PreviewReport.h"
+#include "settings/GridTableSource.h"
 
-void PrintDictionaryGrid(DataGrid *, const QString &title)
+void PrintDictionaryGrid(DataGrid *grid, const QString &title, QWidget *parent)
 {
-    ShowMess(QStringLiteral("网格打印功能尚未提供，暂时不能打印“%1”。").arg(title), MessInfo);
+    GridTableSource table(grid);
+    PrintGrid(table, title, 1, QStringLiteral("date"), QString(), parent);
 }

@@ -3,8 +3,8 @@
 #include <QString>
 
 class DataGrid;
+class QWidget;
 
-// Prints a dictionary list: the grid under a title, with the print date in the
-// footer. Stands in until the program's grid printer is available; until then it
-// says so.
-void PrintDictionaryGrid(DataGrid *grid, const QString &title);
+// Prints a dictionary list: the grid under a title, fitted to the page width, with
+// the print date in the footer, through the grid printer's preview.
+void PrintDictionaryGrid(DataGrid *grid, const QString &title, QWidget *parent = nullptr);

@@ -323,7 +323,7 @@ void TFrmCodeMan::tbRefreshClick()
 
 void TFrmCodeMan::tbPrintClick()
 {
-    PrintDictionaryGrid(DBGridEh1, columnTitle() + QStringLiteral("设置"));
+    PrintDictionaryGrid(DBGridEh1, columnTitle() + QStringLiteral("设置"), this);
 }
 
 void TFrmCodeMan::tbExitClick()

@@ -1,5 +1,6 @@
 #include "core/DataModule.h"
 #include "core/Messages.h"
+#include "report/ui/PreviewReport.h"
 #include "settings/CodeStatements.h"
 #include "settings/TDLGaddText.h"
 #include "settings/TDLGcodeNewXZ.h"
@@ -191,13 +192,22 @@ private Q_SLOTS:
         QCOMPARE(listed(form), left);
     }
 
-    void printSaysWhatItCannotDo()
+    void printsTheListWithItsTitle()
     {
-        MessageRecorder messages;
+        addEntry(QStringLiteral("empname"), QStringLiteral("张三"));
+        std::shared_ptr<PreparedReport> printed;
+        ReportUi::PreviewHandler previous = ReportUi::setPreviewHandler([&](std::shared_ptr<PreparedReport> r) { printed = r; });
         TFrmCodeMan form;
         form.tbPrint->trigger();
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown.first().first.contains(QStringLiteral(" 业 务 员 设置")));
+        ReportUi::setPreviewHandler(previous);
+        QVERIFY(printed);
+        QStringList texts;
+        for (const PreparedPage &p : printed->pages)
+            for (const PreparedItem &i : p.items)
+                texts << i.text;
+        QVERIFY2(texts.contains(QStringLiteral(" 业 务 员 设置")) || texts.join(QLatin1Char('|')).contains(QStringLiteral("业 务 员 设置")),
+                 qPrintable(texts.join(QLatin1Char('|'))));
+        QVERIFY(texts.contains(QStringLiteral("张三")));
     }
 
     void pickerNarrowsAtEachKeystroke()
