@@ -17,6 +17,7 @@
 #include "core/Messages.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -79,6 +80,8 @@ private slots:
     void moveAndResizeSurviveSaving_data();
     void moveAndResizeSurviveSaving();
     void roundTripKeepsEverythingElse();
+    void shippedTemplatesSurviveTheDesigner_data();
+    void shippedTemplatesSurviveTheDesigner();
     void everyChangeUndoesAndRedoes_data();
     void everyChangeUndoesAndRedoes();
     void arrowKeyStepsMergeIntoOneUndo();
@@ -185,6 +188,31 @@ void TestDesignerDocument::roundTripKeepsEverythingElse()
             QVERIFY(b.at(i).contains("memFee"));
         }
     QCOMPARE(differing, 1);
+}
+
+void TestDesignerDocument::shippedTemplatesSurviveTheDesigner_data()
+{
+    QTest::addColumn<QString>("file");
+    const QDir dir(QStringLiteral(SHIPPED_TEMPLATES));
+    for (const QString &f : dir.entryList({QStringLiteral("*.fr3")}, QDir::Files))
+        QTest::newRow(qPrintable(f)) << dir.filePath(f);
+}
+
+// Every template the program ships opens in the designer and, after one object is
+// moved and moved back, is written exactly as the engine writes it.
+void TestDesignerDocument::shippedTemplatesSurviveTheDesigner()
+{
+    QFETCH(QString, file);
+    ReportTemplate t;
+    QVERIFY(Fr3Reader::readFile(file, t));
+    const QByteArray reference = Fr3Writer::toData(t);
+    DesignerDocument doc(t);
+    const QList<ReportObject *> objects = doc.allObjects();
+    QVERIFY(!objects.isEmpty());
+    doc.moveObjects({objects.last()}, {1.5, -0.5});
+    QVERIFY(Fr3Writer::toData(t) != reference);
+    doc.moveObjects({objects.last()}, {-1.5, 0.5});
+    QCOMPARE(Fr3Writer::toData(t), reference);
 }
 
 void TestDesignerDocument::everyChangeUndoesAndRedoes_data()
