@@ -33,13 +33,14 @@ QImage &measureDevice()
     return img;
 }
 
-// Height in pixels a memo needs for its text.
-double textHeightPx(const ReportMemo &m, const QString &text)
+// Height in pixels a memo needs for its text; fm measures at 96 dots per inch.
+double textHeightPx(const ReportMemo &m, const QFontMetricsF &fm, const QString &text)
 {
     if (text.isEmpty())
         return 0;
-    const QFontMetricsF fm(ReportFonts::font(m.font), &measureDevice());
     const double w = std::max(1.0, m.width - 2 * m.gapX);
+    if (!text.contains(QLatin1Char('\n')) && (!m.wordWrap || fm.horizontalAdvance(text) <= w))
+        return fm.height() + 2 * m.gapY + 1;
     const int flags = m.wordWrap ? Qt::TextWordWrap : 0;
     const QRectF r = fm.boundingRect(QRectF(0, 0, w, 1e6), flags, text);
     return r.height() + 2 * m.gapY + 1;
@@ -221,6 +222,14 @@ void ReportBuilder::compilePage(const ReportPage &page)
     m_compilingPage = nullptr;
 }
 
+const QFontMetricsF &ReportBuilder::metricsFor(const ReportMemo &memo)
+{
+    auto it = m_metrics.find(&memo);
+    if (it == m_metrics.end())
+        it = m_metrics.emplace(&memo, QFontMetricsF(ReportFonts::font(memo.font), &measureDevice())).first;
+    return it->second;
+}
+
 QString ReportBuilder::memoText(const ReportMemo &memo)
 {
     const Compiled &c = m_compiled.at(&memo);
@@ -251,7 +260,7 @@ void ReportBuilder::emitBand(const ReportBand &band, std::vector<PreparedItem> &
             const auto &m = static_cast<const ReportMemo &>(*o);
             item.text = memoText(m);
             if (m.stretchMode == QLatin1String("smActualHeight") || (band.stretched && m.stretchMode != QLatin1String("smDontStretch"))) {
-                r.setHeight(std::max(r.height(), textHeightPx(m, item.text)));
+                r.setHeight(std::max(r.height(), textHeightPx(m, metricsFor(m), item.text)));
             }
             break;
         }

@@ -4,6 +4,7 @@
 #include "report/ReportDataSource.h"
 #include "report/ReportExpression.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 
@@ -78,6 +79,7 @@ private:
     void placeBand(const ReportBand &band, bool mayBreak = true, double columnX = 0, bool advance = true);
     void emitBand(const ReportBand &band, std::vector<PreparedItem> &items, double &height);
     QString memoText(const ReportMemo &memo);
+    const QFontMetricsF &metricsFor(const ReportMemo &memo);
     void accumulate(const ReportBand &master);
 
     std::shared_ptr<const ReportTemplate> m_report;
@@ -86,6 +88,7 @@ private:
     ValueCallback m_callback;
 
     std::unordered_map<const ReportObject *, Compiled> m_compiled;
+    std::unordered_map<const ReportMemo *, QFontMetricsF> m_metrics;
     std::vector<Aggregate> m_aggregates;
     const ReportBand *m_compilingBand = nullptr;
     const ReportPage *m_compilingPage = nullptr;

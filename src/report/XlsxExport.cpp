@@ -69,40 +69,78 @@ QString numberSection(const QString &sec)
     return quoteLiteral(strip(sec.left(first))) + out + quoteLiteral(strip(sec.mid(last + 1)));
 }
 
-bool isDateText(const QString &s)
+bool isDateText(QStringView s)
 {
     return s.size() >= 10 && s.at(4) == QLatin1Char('-') && s.at(7) == QLatin1Char('-') && s.at(0).isDigit();
 }
 
-lxw_datetime toExcel(const QDateTime &dt)
+lxw_datetime toExcel(const QDate &d, const QTime &t)
 {
     lxw_datetime x;
-    x.year = dt.date().year();
-    x.month = dt.date().month();
-    x.day = dt.date().day();
-    x.hour = dt.time().hour();
-    x.min = dt.time().minute();
-    x.sec = dt.time().second();
+    x.year = d.year();
+    x.month = d.month();
+    x.day = d.day();
+    x.hour = t.hour();
+    x.min = t.minute();
+    x.sec = t.second();
     return x;
 }
 
-QDateTime dateOf(const QVariant &v)
+int digits(QStringView s, int from, int n)
 {
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime();
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().startOfDay();
-    const QString s = v.toString().trimmed();
-    QDateTime dt = QDateTime::fromString(s.left(19).replace(QLatin1Char('T'), QLatin1Char(' ')), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (!dt.isValid())
-        dt = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd")).startOfDay();
-    return dt;
+    int v = 0;
+    for (int i = from; i < from + n; ++i) {
+        const char16_t c = s.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+// "yyyy-MM-dd[ hh:mm:ss]" read by hand: a date-time conversion through the time zone
+// per cell would cost more than writing the cell.
+bool parseDateText(QStringView s, lxw_datetime &out)
+{
+    if (!isDateText(s))
+        return false;
+    const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
+    if (y < 0 || m < 1 || m > 12 || d < 1 || d > 31)
+        return false;
+    out = {y, m, d, 0, 0, 0};
+    if (s.size() >= 19 && (s.at(10) == u' ' || s.at(10) == u'T')) {
+        const int hh = digits(s, 11, 2), mm = digits(s, 14, 2), ss = digits(s, 17, 2);
+        if (hh >= 0 && mm >= 0 && ss >= 0) {
+            out.hour = hh;
+            out.min = mm;
+            out.sec = ss;
+        }
+    }
+    return true;
+}
+
+bool dateOf(const QVariant &v, lxw_datetime &out)
+{
+    if (v.typeId() == QMetaType::QDateTime) {
+        const QDateTime dt = v.toDateTime();
+        out = toExcel(dt.date(), dt.time());
+        return dt.isValid();
+    }
+    if (v.typeId() == QMetaType::QDate) {
+        out = toExcel(v.toDate(), QTime(0, 0));
+        return v.toDate().isValid();
+    }
+    return parseDateText(v.toString().trimmed(), out);
 }
 
 bool isEmptyDate(const QVariant &v)
 {
     const int t = v.typeId();
-    if (t == QMetaType::QDate || t == QMetaType::QDateTime || (t == QMetaType::QString && isDateText(v.toString())))
+    if (t == QMetaType::QString) {
+        const QString s = v.toString();
+        return isDateText(s) && QStringView(s).left(10) < Dates::BlankBelow;
+    }
+    if (t == QMetaType::QDate || t == QMetaType::QDateTime)
         return Dates::display(v).isEmpty();
     return false;
 }
@@ -231,9 +269,8 @@ bool write(TableSource &table, const QString &fileName, const QString &sheetName
                     continue;
                 }
             } else if (p.kind == CellKind::Date) {
-                const QDateTime dt = dateOf(v);
-                if (dt.isValid()) {
-                    lxw_datetime x = toExcel(dt);
+                lxw_datetime x;
+                if (dateOf(v, x)) {
                     worksheet_write_datetime(ws, xr, xc, &x, p.format);
                     continue;
                 }
