@@ -81,6 +81,8 @@ DispatchPanel::DispatchPanel(QWidget *parent) : QFrame(parent)
     place(2, 2, QStringLiteral("快递单号："), edtKDcode);
     grid->addWidget(BitBtn2, 0, 6, 1, 1);
     grid->addWidget(BitBtn3, 1, 6, 1, 1);
+    for (QWidget *w : std::initializer_list<QWidget *>{cbbHPname, rceSL, rceZL, ceYF, ceBJF, ceFYtotal, cbbFJemp, dtpFHdate, edtKDcode})
+        w->setMinimumWidth(84);
     for (int c : {1, 3, 5})
         grid->setColumnStretch(c, 1);
 }

@@ -10,6 +10,7 @@
 #include "core/Startup.h"
 #include "core/UiHooks.h"
 #include "main/CourierPanel.h"
+#include "main/DispatchCommands.h"
 #include "main/DispatchPanel.h"
 #include "main/MainListPanel.h"
 #include "main/MainSearchBar.h"
@@ -39,6 +40,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -63,6 +65,12 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent)
     bindFrameCommands();
     bindRecordList();
     bindGridCommands();
+    dispatch = new DispatchCommands(this, Panel9, pKDtype, records, ActionList1);
+    showHooks.loadCouriers = [this] {
+        dispatch->LoadCourierList();
+        dispatch->SelectDefaultCourier(PubUnit::globals().DefaultCourierName);
+    };
+    showHooks.loadDispatchDefaults = [this] { dispatch->LoadDispatchDefaults(); };
     resize(798, 570);
     DispFormPos(this, 2);
     Login::setRightsHandler([this] { SetLimits(); });
@@ -179,6 +187,20 @@ void TFrmMain::createToolBar()
     ToolButton10 = new QAction(QStringLiteral("关闭"), this);
     ToolButton10->setObjectName(QStringLiteral("ToolButton10"));
     ToolBar1->addAction(ToolButton10);
+
+    const std::pair<QAction *, QStyle::StandardPixmap> icons[] = {
+        {ToolButton1, QStyle::SP_BrowserReload},
+        {ActionList1->action(QStringLiteral("101")), QStyle::SP_FileDialogInfoView},
+        {ActionList1->action(QStringLiteral("201")), QStyle::SP_FileIcon},
+        {ActionList1->action(QStringLiteral("207")), QStyle::SP_FileLinkIcon},
+        {ActionList1->action(QStringLiteral("202")), QStyle::SP_FileDialogDetailedView},
+        {ActionList1->action(QStringLiteral("203")), QStyle::SP_TrashIcon},
+        {ToolButton12, QStyle::SP_ArrowDown},
+        {tbHelp, QStyle::SP_DialogHelpButton},
+        {ToolButton10, QStyle::SP_DialogCloseButton},
+    };
+    for (const auto &[action, pixmap] : icons)
+        action->setIcon(style()->standardIcon(pixmap));
 }
 
 void TFrmMain::createCentre()

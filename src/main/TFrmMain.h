@@ -9,6 +9,7 @@
 #include <optional>
 
 class CourierPanel;
+class DispatchCommands;
 class DataGrid;
 class DispatchPanel;
 class MainListPanel;
@@ -44,6 +45,7 @@ public:
     CourierPanel *pKDtype;
     QSplitter *sp1, *sp2;
     QLabel *StatusPanels[5];
+    DispatchCommands *dispatch;
 
     // Applies the current operator's rights to the actions and menus.
     void SetLimits();
