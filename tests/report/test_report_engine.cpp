@@ -4,6 +4,7 @@
 #include "report/ReportFieldTable.h"
 #include "report/ReportMemo.h"
 #include "report/ReportTemplate.h"
+#include "report/ReportUnits.h"
 
 #include <QDate>
 #include <QtTest>
@@ -112,6 +113,7 @@ private slots:
     void pageBreaksHeadersFootersAndSums();
     void stretchedBandPushesTheNextOne();
     void findAndSetByName();
+    void labelsInColumns();
 };
 
 void TestReportEngine::expressions_data()
@@ -370,6 +372,30 @@ void TestReportEngine::findAndSetByName()
     QVERIFY(r.engine.setMemoText(QStringLiteral("m"), QStringLiteral("新标题")));
     QVERIFY(!r.engine.setMemoText(QStringLiteral("MDmain"), QStringLiteral("x")));
     QCOMPARE(r.render(), QStringLiteral("新标题"));
+}
+
+void TestReportEngine::labelsInColumns()
+{
+    // Three labels across, rows down, a new page after eight rows.
+    ReportEngine engine;
+    ReportPage *page = engine.report().addPage();
+    page->leftMargin = page->rightMargin = page->topMargin = page->bottomMargin = 0;
+    ReportBand *md = addBand(*page, ReportBand::Kind::MasterData, QStringLiteral("MD"), 297.0 / 8, 0);
+    md->dataSetName = QStringLiteral("收件信息");
+    md->columns = 3;
+    md->columnWidth = ReportUnits::pxFromMm(70);
+    addMemo(*md, QStringLiteral("l"), QStringLiteral("[收件信息.\"收件人\"]"), 2);
+    engine.bindDataset(recipients(26));
+    auto p = engine.prepare();
+    QCOMPARE(p->pageCount(), 2);
+    QCOMPARE(p->pages[0].items.size(), size_t(24));
+    QCOMPARE(p->pages[1].items.size(), size_t(2));
+    const auto &items = p->pages[0].items;
+    QCOMPARE(items[1].rectMm.left() - items[0].rectMm.left(), 70.0);
+    QCOMPARE(items[1].rectMm.top(), items[0].rectMm.top());
+    QCOMPARE(items[3].rectMm.left(), items[0].rectMm.left());
+    QVERIFY(qAbs(items[3].rectMm.top() - items[0].rectMm.top() - 297.0 / 8) < 1e-6);
+    QCOMPARE(p->pages[1].items[1].text, QStringLiteral("收件人26"));
 }
 
 QTEST_MAIN(TestReportEngine)

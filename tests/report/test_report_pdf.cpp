@@ -5,6 +5,9 @@
 #include "report/ReportFonts.h"
 #include "report/ReportMemo.h"
 #include "report/ReportPicture.h"
+#include "report/ReportPrinting.h"
+
+#include <QPrinter>
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -112,6 +115,7 @@ private slots:
     void positions_data();
     void positions();
     void printOffset();
+    void printerPrintsFullPage();
     void nonPrintableObjectsAndBackground();
     void paperSizes_data();
     void paperSizes();
@@ -186,6 +190,26 @@ void TestReportPdf::printOffset()
     QVERIFY(qAbs(shifted->mm.left() - unshifted->mm.left() - 2.5) < 0.05);
     QVERIFY(qAbs(shifted->mm.top() - unshifted->mm.top() + 1.5) < 0.05);
     QVERIFY(qAbs(unshifted->mm.left() - 50) <= 0.5);
+}
+
+void TestReportPdf::printerPrintsFullPage()
+{
+    // The printer path: the paper's corner is the origin, whatever the printable area.
+    Sheet s(230, 127);
+    s.memo(QStringLiteral("PRINTER"), QRectF(50, 30, 60, 8));
+    s.engine.report().printOffsetMm = QPointF(1, 2);
+    auto prepared = s.engine.prepare();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = m_dir.filePath(QStringLiteral("printer.pdf"));
+    printer.setOutputFileName(pdf);
+    QVERIFY(ReportPrinting::print(*prepared, printer));
+    QCOMPARE(pageSize(pdf), QStringLiteral("230x127"));
+    const QList<Word> words = pdfWords(pdf).value(0);
+    const Word *w = findWord(words, QStringLiteral("PRINTER"));
+    QVERIFY(w);
+    QVERIFY2(qAbs(w->mm.left() - 51) <= 0.5, qPrintable(QString::number(w->mm.left())));
+    QVERIFY2(qAbs(w->mm.top() - 32) <= 0.5, qPrintable(QString::number(w->mm.top())));
 }
 
 void TestReportPdf::nonPrintableObjectsAndBackground()
