@@ -188,6 +188,8 @@ QString DataGrid::footerText(int column) const
         return c.footerValue;
     case FooterKind::Sum: {
         const ListModel *list = listModel();
+        if (list && list->sumsPending())
+            return QStringLiteral("…");
         const QVariant s = list ? list->sum(c.field) : QVariant();
         return s.isValid() ? DisplayFormat::format(s, c.displayFormat) : QString();
     }

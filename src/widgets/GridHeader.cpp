@@ -17,7 +17,10 @@ GridHeader::GridHeader(DataGrid *grid) : QHeaderView(Qt::Horizontal, grid), m_gr
 
 void GridHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
 {
+    // The base leaves the painter changed (nothing drawn after it shows).
+    painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
     const SortMarker m = m_grid->sortMarker(logicalIndex);
     if (m == SortMarker::None || rect.width() < 16)
         return;

@@ -81,6 +81,8 @@ public:
     void setSumFields(const QStringList &fields);
     QStringList sumFields() const { return m_sumFields; }
     QVariant sum(const QString &field) const;
+    // True while sums of a long list are still being added up (sumsChanged follows).
+    virtual bool sumsPending() const { return false; }
 
     // The first row, in list order, whose field shown as text starts with text
     // (letter case ignored); -1 when none.

@@ -139,6 +139,22 @@ BoundSql ListStatement::aggregate(const QStringList &sumFields) const
     return {QStringLiteral("select ") + list + from() + where(), baseAndFilterValues()};
 }
 
+BoundSql ListStatement::sumsAfterKey(const QStringList &sumFields, const QString &keyField, const QVariant &after,
+                                     int limit) const
+{
+    QString list = QStringLiteral("count(*), max(%1)").arg(keyField);
+    for (const QString &f : sumFields)
+        list += QStringLiteral(", sum(%1)").arg(f);
+    QVariantList v = baseAndFilterValues();
+    if (after.isValid())
+        v << after;
+    v << limit;
+    const QString slice = QStringLiteral("select *") + from() +
+                          where(after.isValid() ? keyField + QStringLiteral(" > ?") : QString()) +
+                          QStringLiteral(" order by ") + keyField + QStringLiteral(" limit ?");
+    return {QStringLiteral("select %1 from (%2) s").arg(list, slice), v};
+}
+
 BoundSql ListStatement::keysInOrder(const QString &keyField, const QList<qint64> &keys) const
 {
     QStringList marks;

@@ -45,6 +45,10 @@ public:
     BoundSql window(int offset, int limit) const;
     // count(*) first, then one sum per field.
     BoundSql aggregate(const QStringList &sumFields) const;
+    // Over the next `limit` rows by key after the key `after` (from the first row
+    // when there is none): count(*), max(key), then one sum per field.
+    BoundSql sumsAfterKey(const QStringList &sumFields, const QString &keyField, const QVariant &after,
+                          int limit) const;
     // The key values of the listed keys, in list order.
     BoundSql keysInOrder(const QString &keyField, const QList<qint64> &keys) const;
     BoundSql allKeys(const QString &keyField) const;

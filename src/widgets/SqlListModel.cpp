@@ -9,6 +9,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -108,6 +109,7 @@ bool SqlListModel::refresh()
 
 void SqlListModel::close()
 {
+    cancelSums();
     beginResetModel();
     m_open = false;
     m_rows = 0;
@@ -149,18 +151,86 @@ void SqlListModel::prepareStatement()
 
 bool SqlListModel::count()
 {
+    cancelSums();
     const QStringList sums = validSumFields();
     QSqlQuery q(dmData().db());
-    if (!runQuery(q, m_stmt.aggregate(sums)) || !q.next())
+    if (!hasKeyField() || sums.isEmpty()) {
+        if (!runQuery(q, m_stmt.aggregate(sums)) || !q.next())
+            return false;
+        m_rows = int(q.value(0).toLongLong());
+        QHash<QString, QVariant> values;
+        for (int i = 0; i < sums.size(); ++i) {
+            const QVariant v = q.value(i + 1);
+            values.insert(sums.at(i), v.isNull() ? QVariant(0.0) : v);
+        }
+        setSums(values);
+        return true;
+    }
+    if (!runQuery(q, m_stmt.aggregate({})) || !q.next())
         return false;
     m_rows = int(q.value(0).toLongLong());
-    QHash<QString, QVariant> values;
-    for (int i = 0; i < sums.size(); ++i) {
-        const QVariant v = q.value(i + 1);
-        values.insert(sums.at(i), v.isNull() ? QVariant(0.0) : v);
+    if (m_rows <= m_syncSumRows) {
+        QSqlQuery s(dmData().db());
+        if (!runQuery(s, m_stmt.aggregate(sums)) || !s.next())
+            return false;
+        QHash<QString, QVariant> values;
+        for (int i = 0; i < sums.size(); ++i)
+            values.insert(sums.at(i), s.value(i + 1).isNull() ? QVariant(0.0) : s.value(i + 1));
+        setSums(values);
+        return true;
     }
-    setSums(values);
+    m_summing = sums;
+    m_partial = QList<double>(sums.size(), 0.0);
+    m_sumAfter = QVariant();
+    m_sumsPending = true;
+    setSums({});
+    const quint64 job = m_sumJob;
+    QTimer::singleShot(0, this, [this, job] { sumSlice(job); });
     return true;
+}
+
+void SqlListModel::setSumSlices(int listRows, int rowsPerSlice)
+{
+    m_syncSumRows = qMax(0, listRows);
+    m_sumSlice = qMax(1, rowsPerSlice);
+}
+
+void SqlListModel::cancelSums()
+{
+    ++m_sumJob;
+    m_sumsPending = false;
+}
+
+void SqlListModel::sumSlice(quint64 job)
+{
+    if (job != m_sumJob || !m_sumsPending)
+        return;
+    QSqlQuery q(dmData().db());
+    if (!runQuery(q, m_stmt.sumsAfterKey(m_summing, fieldName(keyField()), m_sumAfter, m_sumSlice)) || !q.next()) {
+        cancelSums();
+        ShowMess(Msg::OperationFailed, MessError);
+        return;
+    }
+    const qint64 rows = q.value(0).toLongLong();
+    for (int i = 0; i < m_summing.size(); ++i)
+        m_partial[i] += q.value(i + 2).toDouble();
+    if (rows >= m_sumSlice) {
+        m_sumAfter = q.value(1);
+        QTimer::singleShot(0, this, [this, job] { sumSlice(job); });
+        return;
+    }
+    m_sumsPending = false;
+    QHash<QString, QVariant> values;
+    for (int i = 0; i < m_summing.size(); ++i)
+        values.insert(m_summing.at(i), m_partial.at(i));
+    setSums(values);
+}
+
+void SqlListModel::finishSums()
+{
+    const quint64 job = m_sumJob;
+    while (m_sumsPending && job == m_sumJob)
+        sumSlice(job);  // a slice that has more to do also queues itself; that one finds nothing left
 }
 
 int SqlListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_rows; }

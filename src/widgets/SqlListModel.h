@@ -35,6 +35,12 @@ public:
     int windowSize() const { return m_windowSize; }
     int windowsFetched() const { return m_fetches; }  // statements run for rows so far
 
+    // Lists longer than listRows add up their footer sums in slices of rows
+    // (in key order) between events, so that the first screen shows at once.
+    void setSumSlices(int listRows, int rowsPerSlice);
+    bool sumsPending() const override { return m_sumsPending; }
+    void finishSums();  // adds up what is left now
+
     int rowCount(const QModelIndex &parent = {}) const override;
     using ListModel::value;
     QVariant value(int row, int field) const override;
@@ -60,6 +66,8 @@ private:
     bool describe();
     void prepareStatement();  // filter and order into m_stmt
     bool count();             // row count and sums
+    void cancelSums();
+    void sumSlice(quint64 job);
     const Row *rowAt(int row) const;
     bool fetchWindow(int window) const;
 
@@ -74,4 +82,12 @@ private:
     mutable quint64 m_tick = 0;
     mutable int m_fetches = 0;
     mutable bool m_fetchFailed = false;  // tell about a failed fetch once per open
+
+    int m_syncSumRows = 100000;
+    int m_sumSlice = 32768;
+    bool m_sumsPending = false;
+    quint64 m_sumJob = 0;
+    QStringList m_summing;
+    QList<double> m_partial;
+    QVariant m_sumAfter;  // the last key added up; none before the first slice
 };

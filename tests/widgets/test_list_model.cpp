@@ -119,18 +119,27 @@ private slots:
     void footerSumsMatchSql_data()
     {
         QTest::addColumn<QVariant>("sent");  // the dispatch-state filter; invalid for all
-        QTest::newRow("all") << QVariant();
-        QTest::newRow("not sent") << QVariant(false);
-        QTest::newRow("sent") << QVariant(true);
+        QTest::addColumn<bool>("sliced");   // added up in slices of keys between events
+        QTest::newRow("all") << QVariant() << false;
+        QTest::newRow("not sent") << QVariant(false) << false;
+        QTest::newRow("sent") << QVariant(true) << false;
+        QTest::newRow("all, sliced") << QVariant() << true;
+        QTest::newRow("not sent, sliced") << QVariant(false) << true;
     }
     void footerSumsMatchSql()
     {
         QFETCH(QVariant, sent);
+        QFETCH(bool, sliced);
         const QString province = QString::fromUtf8(kProvinces[1]);
-        auto m = model(QStringLiteral("select * from t_client where (1=1) and F_sheng = ? order by F_code"), {province});
+        SqlListModel *m = new SqlListModel(this);
+        if (sliced)
+            m->setSumSlices(0, 7);
         m->setSumFields({QStringLiteral("F_YF"), QStringLiteral("f_sl"), QStringLiteral("F_nothing")});
+        QVERIFY(m->open(QStringLiteral("select * from t_client where (1=1) and F_sheng = ? order by F_code"), {province}));
+        QCOMPARE(m->sumsPending(), sliced);
         if (sent.isValid())
-            QVERIFY(m->setFilter(QStringLiteral("F_useFlag"), sent));
+            QVERIFY(m->setFilter(QStringLiteral("F_useFlag"), sent));  // starts the slices again
+        QTRY_VERIFY(!m->sumsPending());
         QString where = QStringLiteral("F_sheng = ?");
         QVariantList values{province};
         if (sent.isValid()) {
@@ -145,6 +154,7 @@ private slots:
                  dm.QueryText(QStringLiteral("select sum(F_SL) from t_client where ") + where, values).toDouble());
         QVERIFY(!m->sum(QStringLiteral("F_nothing")).isValid());
         QVERIFY(m->rowCount() > 0);
+        delete m;
     }
 
     void selectionAndCurrentSurviveRefilterAndSort()
