@@ -109,6 +109,7 @@ constexpr IndexDef kIndexes[] = {
     {"ix_client_fhdate", "t_client", "F_FHdate"},
     {"ix_client_region", "t_client", "F_sheng, F_city"},
     {"ix_client_useflag", "t_client", "F_useFlag"},
+    {"ix_client_flag_code", "t_client", "F_useFlag, F_code"},  // the record list by dispatch state, in windows
     {"ix_client_kdtype", "t_client", "F_KDtype"},
     {"ix_client_emp", "t_client", "F_empName"},
     {"ix_code_type", "t_code", "F_type"},
