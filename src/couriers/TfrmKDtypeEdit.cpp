@@ -112,6 +112,8 @@ QWidget *TfrmKDtypeEdit::buildFields()
     sbGDpath = new QToolButton(box);
     sbGDpath->setObjectName(QStringLiteral("sbGDpath"));
     sbGDpath->setText(QStringLiteral("打开"));
+    sbGDpath->setIcon(style()->standardIcon(QStyle::SP_DirLinkIcon));
+    sbGDpath->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     sbGDpath->setAutoRaise(true);
     connect(sbGDpath, &QToolButton::clicked, this, &TfrmKDtypeEdit::sbGDpathClick);
 

@@ -195,7 +195,8 @@ QWidget *TFrmUserInfo::buildSenderBox()
         {"保 价 费：", ceBJF, 9, 2},      {"费用合计：", ceFYtotal, 10, 0},
     };
     for (const auto &c : cells) {
-        g->addWidget(label(QString::fromUtf8(c.caption), c.field), c.row, c.column, Qt::AlignRight | Qt::AlignTop);
+        const Qt::Alignment place = Qt::AlignRight | (c.field == Memo1 ? Qt::AlignTop : Qt::AlignVCenter);
+        g->addWidget(label(QString::fromUtf8(c.caption), c.field), c.row, c.column, place);
         const bool wide = c.field == edtName || c.field == edtAddress || c.field == Memo1;
         g->addWidget(c.field, c.row, c.column + 1, 1, wide ? 3 : 1);
     }
