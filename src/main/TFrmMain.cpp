@@ -11,6 +11,12 @@
 #include "core/UiHooks.h"
 #include "main/CourierPanel.h"
 #include "main/DispatchCommands.h"
+#include "main/ListReports.h"
+#include "couriers/TfrmKDtypeSet.h"
+#include "records/RecordCommands.h"
+#include "records/TDlgCltCx.h"
+#include "records/TFrmUserInfo.h"
+#include "settings/TFrmCodeMan.h"
 #include "main/DispatchPanel.h"
 #include "main/MainListPanel.h"
 #include "main/MainSearchBar.h"
@@ -361,6 +367,28 @@ void TFrmMain::bindGridCommands()
             SaveGridLayout(DBGridEh1, QStringLiteral("WBXmain"));
     });
     ActionList1->setHandler(QStringLiteral("505"), [] { Startup::ChooseDatabaseFolder(); });
+    ActionList1->setHandler(QStringLiteral("101"), [this] { ShowUserInfo(this); });
+    ActionList1->setHandler(QStringLiteral("104"), [this] { ShowCodeMan(this); });
+    ActionList1->setHandler(QStringLiteral("106"), [this] { ShowCourierTypes(this); });
+    ActionList1->setHandler(QStringLiteral("201"), [this] { RecordCommands::newRecord(*records, this); });
+    ActionList1->setHandler(QStringLiteral("207"), [this] { RecordCommands::copyRecord(*records, this); });
+    ActionList1->setHandler(QStringLiteral("202"), [this] { RecordCommands::modifyRecord(*records, this); });
+    ActionList1->setHandler(QStringLiteral("203"), [this] { RecordCommands::deleteRecord(*records); });
+    const std::pair<const char *, std::pair<const char *, ListReports::Rows>> reports[] = {
+        {"303", {"frKDfahuoBill", ListReports::Rows::Current}},
+        {"304", {"frKDfahuoList", ListReports::Rows::Listed}},
+        {"305", {"frKHxingFeng", ListReports::Rows::Current}},
+        {"306", {"frKHbiaoqian", ListReports::Rows::Listed}},
+    };
+    for (const auto &[code, report] : reports) {
+        const QString name = QLatin1String(report.first);
+        const ListReports::Rows rows = report.second;
+        ActionList1->setHandler(QLatin1String(code), [this, name, rows] { ListReports::preview(name, rows, *records, this); });
+    }
+    advancedSearch = [](QWidget *parent) -> std::optional<SqlStatement> {
+        const SqlStatement s = ShowSearch(parent);
+        return s.text.isEmpty() ? std::nullopt : std::optional<SqlStatement>(s);
+    };
 }
 
 void TFrmMain::RefreshRecordList()
