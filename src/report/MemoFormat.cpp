@@ -50,10 +50,10 @@ namespace MemoFormat {
 
 QString delphiFormat(const QString &pattern, double value)
 {
-    static const QRegularExpression spec(QStringLiteral("%(-?)(\\d*)(?:\\.(\\d+))?([dDuUfFgGeEnNmMsSxX])"));
+    static const QRegularExpression conversion(QStringLiteral("%(-?)(\\d*)(?:\\.(\\d+))?([dDuUfFgGeEnNmMsSxX])"));
     QString out;
     int last = 0;
-    auto it = spec.globalMatch(pattern);
+    auto it = conversion.globalMatch(pattern);
     bool used = false;
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();

@@ -4,7 +4,7 @@
 //
 //   PreviewReport("frKDFHdetailTJ", dataset)   load Qr/<name>.fr3 into the shared
 //                                               report, bind the dataset as "frxDM",
-//                                               prepare and preview (spec'd operation)
+//                                               prepare and preview
 //   ShowReportPreview(engine)                   prepare any engine (waybills: bind
 //                                               "收件信息"/"快递图片"/"寄件信息",
 //                                               set band "MDmain", value callback) and preview
