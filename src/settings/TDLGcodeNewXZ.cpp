@@ -38,12 +38,12 @@ TDLGcodeNewXZ::TDLGcodeNewXZ(QWidget *parent) : QDialog(parent)
     DBGridEh1->setHorizontalHeaderLabels({QStringLiteral(" 名    称 ")});
     DBGridEh1->horizontalHeader()->setStretchLastSection(true);
     DBGridEh1->verticalHeader()->setDefaultSectionSize(20);
-    DBGridEh1->verticalHeader()->setFixedWidth(14);
+    DBGridEh1->verticalHeader()->hide();
     DBGridEh1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGridEh1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGridEh1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGridEh1->setTabKeyNavigation(false);
-    DBGridEh1->setMinimumSize(300, 280);
+    DBGridEh1->setMinimumSize(280, 240);
     DBGridEh1->installEventFilter(this);
 
     Button1 = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogNewFolder), QStringLiteral("新增"), this);
@@ -75,6 +75,7 @@ TDLGcodeNewXZ::TDLGcodeNewXZ(QWidget *parent) : QDialog(parent)
     main->addLayout(top);
     main->addWidget(DBGridEh1, 1);
     main->addLayout(bottom);
+    resize(360, 420);
     setTabOrder(DBGridEh1, edtname);
     setTabOrder(edtname, BitBtn3);
 }

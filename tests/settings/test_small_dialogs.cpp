@@ -129,6 +129,28 @@ private Q_SLOTS:
         else
             QCOMPARE(got, QDir::cleanPath(tmp.path() + QLatin1Char('/') + expected));
     }
+
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("MARLO_SHOTS");
+        if (dir.isEmpty())
+            QSKIP("MARLO_SHOTS not set");
+        whenShown<TDLGaddText>([&](TDLGaddText *d) {
+            d->grab().save(dir + QStringLiteral("/addtext.png"));
+            d->BitBtn2->click();
+        });
+        AskText();
+        whenShown<TDLGeditCurList>([&](TDLGeditCurList *d) {
+            d->grab().save(dir + QStringLiteral("/editvalue.png"));
+            d->Button2->click();
+        });
+        AskValue(QString());
+        whenShown<TDlgSelectPath>([&](TDlgSelectPath *d) {
+            d->grab().save(dir + QStringLiteral("/folder.png"));
+            d->BitBtn2->click();
+        });
+        ChooseFolder(QDir::homePath());
+    }
 };
 
 QTEST_MAIN(TestSmallDialogs)
