@@ -102,7 +102,7 @@ QVariantList makeRecord(QRandomGenerator &r, int serial, const QDate &today)
     const QString area = QString::fromUtf8(districts[r.bounded(int(districts.size()))]);
     const QString person = pick(r, kSurnames) + pick(r, kGiven);
     const QString company = city + pick(r, kBrand) + pick(r, kTrade) + pick(r, kForm);
-    const QString address = area + pick(r, kRoads) + QString::number(1 + r.bounded(999)) + QStringLiteral("号");
+    const QString address = pick(r, kRoads) + QString::number(1 + r.bounded(999)) + QStringLiteral("号");
     const QDate date = today.addDays(-r.bounded(730));
     static const char *mobilePrefixes[] = {"130", "135", "138", "139", "150", "158", "186", "188"};
     const QString mobile = QLatin1String(mobilePrefixes[r.bounded(8)]) + digits(r, 8);
@@ -161,6 +161,13 @@ bool fill(TdmData &data, int records, const std::function<void(int, int)> &progr
         return false;
     };
     if (!insertDictionary(data))
+        return fail();
+    // The sender's own details, printed on every waybill.
+    if (!data.run(q, QStringLiteral("update sysInfo set F_name = ?, F_LXRemp = ?, F_sheng = ?, F_city = ?, F_area = ?, "
+                                    "F_address = ?, F_postcode = ?, F_GDphone = ?, F_SJphone = ?, F_FJemp = ?"),
+                  {QStringLiteral("上海马罗贸易有限公司"), QStringLiteral("周明"), QStringLiteral("上海"), QStringLiteral("上海"),
+                   QStringLiteral("徐汇区"), QStringLiteral("漕溪北路88号"), QStringLiteral("200030"),
+                   QStringLiteral("021-64870000"), QStringLiteral("13901234567"), QStringLiteral("周明")}))
         return fail();
 
     const QString one = QLatin1Char('(') + QStringList(kColumnCount, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');

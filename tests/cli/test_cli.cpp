@@ -1,4 +1,6 @@
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +25,44 @@ class TestCli : public QObject
     }
 
 private Q_SLOTS:
+    void demoThenDispatchToPdf()
+    {
+        QTemporaryDir home;
+        QCOMPARE(cli({QStringLiteral("--home"), home.path(), QStringLiteral("demo"), QStringLiteral("--records"), QStringLiteral("5")}).code, 0);
+        QStringList codes, people;
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli"));
+            d.setDatabaseName(home.filePath(QStringLiteral("data/mlHalvo.db")));
+            QVERIFY(d.open());
+            QSqlQuery q(QStringLiteral("select F_code, F_LXRemp from t_client order by F_ID limit 3"), d);
+            while (q.next()) {
+                codes << q.value(0).toString();
+                people << q.value(1).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("cli"));
+        const QString pdf = home.filePath(QStringLiteral("w.pdf"));
+        const Result r = cli({QStringLiteral("--home"), home.path(), QStringLiteral("dispatch"), QStringLiteral("--courier"),
+                              QStringLiteral("顺丰快递"), QStringLiteral("--codes"), codes.join(QLatin1Char(',')), QStringLiteral("--goods"),
+                              QStringLiteral("合同"), QStringLiteral("--freight"), QStringLiteral("12"), QStringLiteral("--waybill"),
+                              QStringLiteral("SF123"), QStringLiteral("--date"), QStringLiteral("2013-03-05"), QStringLiteral("--pdf"), pdf});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains(QStringLiteral("3 waybills")));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+        for (const QString &p : people)
+            QVERIFY2(pages.contains(p), qPrintable(p));
+        QCOMPARE(pages.count(QStringLiteral("SF123")), 3);
+        QVERIFY(pages.contains(QStringLiteral("上海马罗贸易有限公司")));
+
+        const Result unknown = cli({QStringLiteral("--home"), home.path(), QStringLiteral("dispatch"), QStringLiteral("--courier"),
+                                    QStringLiteral("顺丰快递"), QStringLiteral("--codes"), QStringLiteral("NOPE"), QStringLiteral("--pdf"), pdf});
+        QVERIFY(unknown.code != 0);
+        QVERIFY(unknown.err.contains(QStringLiteral("NOPE")));
+    }
+
     void initThenCheck()
     {
         QTemporaryDir home;
