@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <optional>
 #include <QWidget>
 
 class QCheckBox;
