@@ -207,6 +207,21 @@ bool isDateFormat(const QString &format)
            f.contains(QLatin1String("hh")) || (f.contains(QLatin1String("mm")) && !f.contains(QLatin1Char('0')));
 }
 
+bool isNumberValue(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString formatNumber(double value, const QString &format)
 {
     if (format.trimmed().isEmpty())
@@ -290,8 +305,7 @@ QString format(const QVariant &value, const QString &fmt)
         const QDateTime dt = type == QMetaType::QDate ? value.toDate().startOfDay() : value.toDateTime();
         return formatDateTime(dt, fmt);
     }
-    const bool isNumber = type == QMetaType::Double || type == QMetaType::Float || type == QMetaType::Int ||
-                          type == QMetaType::LongLong || type == QMetaType::UInt || type == QMetaType::ULongLong;
+    const bool isNumber = isNumberValue(value);
     if (isNumber) {
         if (isDateFormat(fmt))
             return value.toString();

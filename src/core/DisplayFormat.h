@@ -12,6 +12,9 @@ namespace DisplayFormat {
 
 bool isDateFormat(const QString &format);
 
+// Whether a value holds a number (integer or floating point), not text.
+bool isNumberValue(const QVariant &value);
+
 // A number in a number format; an empty format gives the shortest plain text.
 QString formatNumber(double value, const QString &format);
 // A date/time in a date format.

@@ -12,20 +12,7 @@
 
 namespace {
 
-bool isNumber(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
+bool isNumber(const QVariant &v) { return DisplayFormat::isNumberValue(v); }
 
 QString grouped(const QString &fixed)
 {

@@ -261,20 +261,7 @@ private:
     QString m_error;
 };
 
-bool isNumeric(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
+bool isNumeric(const QVariant &v) { return DisplayFormat::isNumberValue(v); }
 
 QVariant callFunction(const ExprNode &n, ExprEnvironment &env)
 {
