@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QStorageInfo>
 #include <QSqlRecord>
 #include <QTime>
 
@@ -28,6 +29,8 @@ void TdmData::close()
     if (QSqlDatabase::contains(QLatin1String(kConnection))) {
         {
             QSqlDatabase d = QSqlDatabase::database(QLatin1String(kConnection), false);
+            if (d.isOpen() && !m_dialect.isPostgres())
+                QSqlQuery(d).exec(QStringLiteral("pragma optimize"));  // statistics grown stale
             d.close();
         }
         QSqlDatabase::removeDatabase(QLatin1String(kConnection));
@@ -88,6 +91,11 @@ bool TdmData::finishOpen(QString *error)
         // A rollback journal, not WAL: safe for a file in a shared network folder.
         q.exec(QStringLiteral("pragma journal_mode=delete"));
         q.exec(QStringLiteral("pragma synchronous=full"));
+        // Reading through a memory map makes full scans (searching text anywhere
+        // in a column) about twice as fast. Not for a file on a network share,
+        // where a lost connection would end the program instead of failing a read.
+        if (!isNetworkFileSystem(m_file))
+            q.exec(QStringLiteral("pragma mmap_size=1073741824"));
     } else {
         q.exec(QStringLiteral("set client_min_messages to warning"));
     }
@@ -98,9 +106,40 @@ bool TdmData::finishOpen(QString *error)
             return fail(why);
     } else if (!Schema::isProgramDatabase(d)) {
         return fail(QStringLiteral("%1 is not a database of this program").arg(describe()));
+    } else if (QString why; !Schema::upgrade(d, &why)) {
+        return fail(why);
     }
     m_connected = true;
+    if (!empty && !m_dialect.isPostgres() && !hasStatistics(d))
+        UpdateStatistics();
     return true;
+}
+
+bool TdmData::isNetworkFileSystem(const QString &file)
+{
+    const QByteArray type = QStorageInfo(QFileInfo(file).absolutePath()).fileSystemType().toLower();
+    static const QByteArrayList network = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "afs", "ncpfs"};
+    return network.contains(type) || type.startsWith("fuse") || type.isEmpty();
+}
+
+bool TdmData::hasStatistics(const QSqlDatabase &d) const
+{
+    // A file that never had statistics and holds records (a copy from an older
+    // version or filled outside the program) gets them once at opening.
+    QSqlQuery q(d);
+    if (q.exec(QStringLiteral("select count(*) from sqlite_stat1 where tbl = 't_client'")) && q.next() &&
+        q.value(0).toInt() > 0)
+        return true;
+    return !q.exec(QStringLiteral("select 1 from t_client limit 1")) || !q.next();
+}
+
+bool TdmData::UpdateStatistics()
+{
+    QSqlQuery q(db());
+    if (q.exec(QStringLiteral("analyze")))
+        return true;
+    logFailure(QStringLiteral("analyze"), q.lastError().text());
+    return false;
 }
 
 QString TdmData::describe() const

@@ -36,6 +36,7 @@ public:
     const SqlDialect &dialect() const { return m_dialect; }
     Backend backend() const { return m_dialect.backend(); }
     QString databaseFile() const { return m_file; }  // embedded file, empty for a server
+    ServerSettings server() const { return m_server; }  // the server last opened
     QString describe() const;  // the file name or user@host:port/db
 
     // Runs a statement without showing anything; false on failure (logged).
@@ -55,6 +56,10 @@ public:
     bool HasRight(const QString &code);
     void AutoBackup();
 
+    // Refreshes the statistics the query planner chooses its indexes by; run
+    // after bulk changes (SQLite keeps none of its own).
+    bool UpdateStatistics();
+
     bool BeginTrans();
     bool CommitTrans();
     bool RollbackTrans();
@@ -65,6 +70,8 @@ public:
 private:
     TdmData() = default;
     bool finishOpen(QString *error);
+    bool hasStatistics(const QSqlDatabase &d) const;
+    static bool isNetworkFileSystem(const QString &file);
     void checkLost();
 
     static constexpr const char *kConnection = "marlo";

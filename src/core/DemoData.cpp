@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -153,9 +154,21 @@ bool fill(TdmData &data, int records, const std::function<void(int, int)> &progr
 {
     QRandomGenerator r(20130105);
     const QDate today = QDate::currentDate();
+    QSqlQuery q(data.db());
+    // The indexes of a million records in random order want more than the
+    // default page cache; the connection's own size returns afterwards.
+    int cacheSize = 0;
+    if (data.backend() == Backend::SQLite && q.exec(QStringLiteral("pragma cache_size")) && q.next()) {
+        cacheSize = q.value(0).toInt();
+        q.finish();
+        q.exec(QStringLiteral("pragma cache_size=-524288"));
+    }
+    const auto restoreCache = qScopeGuard([&] {
+        if (cacheSize != 0)
+            QSqlQuery(data.db()).exec(QStringLiteral("pragma cache_size=%1").arg(cacheSize));
+    });
     if (!data.BeginTrans())
         return false;
-    QSqlQuery q(data.db());
     auto fail = [&] {
         data.RollbackTrans();
         return false;
@@ -195,7 +208,7 @@ bool fill(TdmData &data, int records, const std::function<void(int, int)> &progr
         if (progress && (done % 20000 == 0 || done == records))
             progress(done, records);
     }
-    return data.CommitTrans() || fail();
+    return (data.CommitTrans() || fail()) && data.UpdateStatistics();
 }
 
 } // namespace DemoData

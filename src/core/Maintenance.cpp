@@ -20,7 +20,7 @@ bool CompactDatabase(TdmData &data)
             ErrorLog::write(QStringLiteral("vacuum"), q.lastError().text());
             return false;
         }
-        return true;
+        return data.UpdateStatistics();
     }
     if (!q.exec(QStringLiteral("vacuum analyze"))) {
         ErrorLog::write(QStringLiteral("vacuum analyze"), q.lastError().text());

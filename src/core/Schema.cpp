@@ -103,9 +103,12 @@ struct IndexDef
     const char *columns;
 };
 
+// Indexes of older versions that newer ones serve.
+constexpr const char *kRetiredIndexes[] = {"ix_client_date"};
+
 constexpr IndexDef kIndexes[] = {
     {"ix_client_code", "t_client", "F_code"},
-    {"ix_client_date", "t_client", "F_date"},
+    {"ix_client_date_flag", "t_client", "F_date, F_useFlag"},  // dates counted by dispatch state from the index
     {"ix_client_fhdate", "t_client", "F_FHdate"},
     {"ix_client_region", "t_client", "F_sheng, F_city"},
     {"ix_client_useflag", "t_client", "F_useFlag"},
@@ -126,6 +129,20 @@ const ColumnDef *TableDef::column(const QString &n) const
             return &c;
     return nullptr;
 }
+
+namespace {
+
+QStringList indexStatements(bool ifMissing)
+{
+    QStringList out;
+    for (const IndexDef &i : kIndexes)
+        out << QStringLiteral("create index %1%2 on %3 (%4)")
+                   .arg(ifMissing ? QStringLiteral("if not exists ") : QString(), QLatin1String(i.name),
+                        QLatin1String(i.table), QLatin1String(i.columns));
+    return out;
+}
+
+} // namespace
 
 namespace Schema {
 
@@ -158,9 +175,7 @@ QStringList createStatements(const SqlDialect &dialect)
             cols << c.name + QLatin1Char(' ') + dialect.columnType(c.type, c.width);
         out << QStringLiteral("create table %1 (%2)").arg(t.name, cols.join(QStringLiteral(", ")));
     }
-    for (const IndexDef &i : kIndexes)
-        out << QStringLiteral("create index %1 on %2 (%3)")
-                   .arg(QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
+    out << indexStatements(false);
     out << dialect.uniqueIgnoreCaseIndex(QStringLiteral("ux_operlist_name"), QStringLiteral("OperList"), QStringLiteral("F_Name"));
     out << dialect.uniqueIgnoreCaseIndex(QStringLiteral("ux_kdimage_name"), QStringLiteral("t_KDimage"), QStringLiteral("F_name"));
     out << QStringLiteral("create unique index ux_limits_name on Limits (F_name)");
@@ -208,6 +223,36 @@ int storedVersion(QSqlDatabase db)
     if (q.exec(QStringLiteral("select max(version) from schema_version")) && q.next())
         return q.value(0).toInt();
     return 0;
+}
+
+bool upgrade(QSqlDatabase db, QString *error)
+{
+    const int stored = storedVersion(db);
+    if (stored >= Version)
+        return true;
+    auto fail = [&](const QString &what) {
+        if (error)
+            *error = what;
+        db.rollback();
+        return false;
+    };
+    if (!db.transaction())
+        return fail(db.lastError().text());
+    QSqlQuery q(db);
+    QStringList statements;
+    for (const char *name : kRetiredIndexes)
+        statements << QStringLiteral("drop index if exists %1").arg(QLatin1String(name));
+    statements << indexStatements(true);
+    for (const QString &s : statements)
+        if (!q.exec(s))
+            return fail(s + QStringLiteral(": ") + q.lastError().text());
+    q.prepare(QStringLiteral("insert into schema_version (version) values (?)"));
+    q.addBindValue(Version);
+    if (!q.exec())
+        return fail(q.lastError().text());
+    if (!db.commit())
+        return fail(db.lastError().text());
+    return true;
 }
 
 } // namespace Schema

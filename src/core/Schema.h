@@ -27,7 +27,7 @@ struct TableDef
 
 namespace Schema {
 
-constexpr int Version = 1;
+constexpr int Version = 2;
 
 const std::vector<TableDef> &tables();
 const TableDef *table(const QString &name);  // without regard to case
@@ -44,5 +44,8 @@ bool create(QSqlDatabase db, const SqlDialect &dialect, QString *error, bool wit
 // True when db holds the tables of this program (used before trusting a file).
 bool isProgramDatabase(QSqlDatabase db);
 int storedVersion(QSqlDatabase db);  // 0 when there is no schema_version row
+// Brings a database of an older version to this one (indexes added since); true
+// when nothing was to do or all of it was done.
+bool upgrade(QSqlDatabase db, QString *error);
 
 } // namespace Schema

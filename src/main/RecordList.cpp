@@ -53,27 +53,26 @@ QList<GridColumn> RecordList::builtInColumns()
 bool RecordList::open(const SqlStatement &statement)
 {
     DBGridEh1->clearSortMarkers();
+    // The dispatch state goes in before opening, so the list is counted once.
+    QryMain->close();
+    QryMain->setFilter(dispatchStateFilter(m_dispatchState));
     const bool ok = QryMain->open(statement.text, statement.values);
-    setDispatchState(m_dispatchState);
+    writeCount();
     return ok;
+}
+
+QList<QPair<QString, QVariant>> RecordList::dispatchStateFilter(int index)
+{
+    if (index == 0 || index == 1)
+        return {qMakePair(QStringLiteral("F_useFlag"), QVariant(index == 1))};
+    return {};
 }
 
 void RecordList::setDispatchState(int index)
 {
     m_dispatchState = index;
-    if (QryMain->isOpen()) {
-        switch (index) {
-        case 0:
-            QryMain->setFilter(QStringLiteral("F_useFlag"), false);
-            break;
-        case 1:
-            QryMain->setFilter(QStringLiteral("F_useFlag"), true);
-            break;
-        default:
-            QryMain->clearFilter();
-            break;
-        }
-    }
+    if (QryMain->isOpen())
+        QryMain->setFilter(dispatchStateFilter(index));
     writeCount();
 }
 

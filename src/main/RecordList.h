@@ -53,5 +53,7 @@ public:
     void showStatus(const QString &text) override;
 
 private:
+    static QList<QPair<QString, QVariant>> dispatchStateFilter(int index);
+
     int m_dispatchState = 0;
 };

@@ -295,6 +295,23 @@ private Q_SLOTS:
 
     void compactTheConnectedDatabase() { QVERIFY(CompactDatabase(data)); }
 
+    void olderDatabaseGetsTheNewIndexesAtOpening()
+    {
+        QVERIFY(data.ExecSql(QStringLiteral("drop index ix_client_date_flag")));
+        QVERIFY(data.ExecSql(QStringLiteral("create index ix_client_date on t_client (F_date)")));
+        QVERIFY(data.ExecSql(QStringLiteral("delete from schema_version")));
+        QVERIFY(data.ExecSql(QStringLiteral("insert into schema_version (version) values (1)")));
+        const QString file = data.databaseFile();
+        const ServerSettings server = data.server();
+        QVERIFY(data.backend() == Backend::SQLite ? data.openFile(file, false) : data.openServer(server));
+        QCOMPARE(Schema::storedVersion(data.db()), Schema::Version);
+        const QString indexes = data.backend() == Backend::SQLite
+                                    ? QStringLiteral("select count(*) from sqlite_master where name = ?")
+                                    : QStringLiteral("select count(*) from pg_indexes where indexname = ?");
+        QCOMPARE(count(indexes, {QStringLiteral("ix_client_date_flag")}), 1);
+        QCOMPARE(count(indexes, {QStringLiteral("ix_client_date")}), 0);
+    }
+
     void closedConnectionIsReopenedOnNextUse()
     {
         data.db().close();
