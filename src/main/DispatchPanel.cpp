@@ -82,7 +82,8 @@ DispatchPanel::DispatchPanel(QWidget *parent) : QFrame(parent)
     grid->addWidget(BitBtn2, 0, 6, 1, 1);
     grid->addWidget(BitBtn3, 1, 6, 1, 1);
     for (QWidget *w : std::initializer_list<QWidget *>{cbbHPname, rceSL, rceZL, ceYF, ceBJF, ceFYtotal, cbbFJemp, dtpFHdate, edtKDcode})
-        w->setMinimumWidth(84);
+        w->setMinimumWidth(64);
+    dtpFHdate->setMinimumWidth(dtpFHdate->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-31")) + 30);
     for (int c : {1, 3, 5})
         grid->setColumnStretch(c, 1);
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -33,7 +34,7 @@ QTreeWidgetItem *node(int kind, const QString &parent, const QString &own)
 MainListPanel::MainListPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pList"));
-    setMinimumWidth(100);
+    setMinimumWidth(124);
     resize(142, height());
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -42,6 +43,10 @@ MainListPanel::MainListPanel(QWidget *parent) : QWidget(parent)
     rpcZClist = new QTabWidget(this);
     rpcZClist->setObjectName(QStringLiteral("rpcZClist"));
     rpcZClist->setTabPosition(QTabWidget::South);
+    // Both tabs stay readable in the narrow column instead of scrolling.
+    rpcZClist->tabBar()->setUsesScrollButtons(false);
+    rpcZClist->tabBar()->setExpanding(true);
+    rpcZClist->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 2px; }"));
 
     auto *itemsPage = new QWidget;
     auto *items = new QVBoxLayout(itemsPage);
