@@ -6,6 +6,7 @@
 #include "couriers/TfrmImageDisp.h"
 #include "settings/FormKeys.h"
 #include "widgets/FormFont.h"
+#include "widgets/RecordNavigator.h"
 #include "widgets/SqlListModel.h"
 
 #include <QAction>
@@ -138,35 +139,13 @@ QWidget *TfrmKDtypeEdit::buildFields()
 
 QWidget *TfrmKDtypeEdit::buildNavigator()
 {
-    DBNavigator1 = new QWidget(this);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *nav = new QHBoxLayout(DBNavigator1);
-    nav->setContentsMargins(0, 0, 0, 0);
-    nav->setSpacing(1);
-    const struct
-    {
-        QToolButton **button;
-        const char *name;
-        QStyle::StandardPixmap icon;
-        const char *hint;
-    } buttons[] = {
-        {&nbFirst, "nbFirst", QStyle::SP_MediaSkipBackward, "第一条"},
-        {&nbPrior, "nbPrior", QStyle::SP_MediaSeekBackward, "上一条"},
-        {&nbNext, "nbNext", QStyle::SP_MediaSeekForward, "下一条"},
-        {&nbLast, "nbLast", QStyle::SP_MediaSkipForward, "最后一条"},
-    };
-    int move = 0;
-    for (const auto &n : buttons) {
-        auto *b = new QToolButton(DBNavigator1);
-        b->setObjectName(QString::fromLatin1(n.name));
-        b->setIcon(style()->standardIcon(n.icon));
-        b->setToolTip(QString::fromUtf8(n.hint));
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, [this, move] { DBNavigator1Click(move); });
-        nav->addWidget(b);
-        *n.button = b;
-        ++move;
-    }
+    auto *navigator = new RecordNavigator(this);
+    DBNavigator1 = navigator;
+    nbFirst = navigator->button(RecordNavigator::First);
+    nbPrior = navigator->button(RecordNavigator::Prior);
+    nbNext = navigator->button(RecordNavigator::Next);
+    nbLast = navigator->button(RecordNavigator::Last);
+    connect(navigator, &RecordNavigator::moveClicked, this, &TfrmKDtypeEdit::DBNavigator1Click);
     return DBNavigator1;
 }
 

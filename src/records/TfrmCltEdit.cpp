@@ -7,6 +7,7 @@
 #include "core/SqlStatement.h"
 #include "widgets/CheckDateEdit.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/RecordNavigator.h"
 #include "records/RecordListHost.h"
 #include "records/RecordStore.h"
 #include "settings/FormKeys.h"
@@ -320,35 +321,13 @@ QWidget *TfrmCltEdit::buildBottomPanel()
 
     CheckBox1 = new QCheckBox(QStringLiteral("连续新增"), Panel1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    DBNavigator1 = new QWidget(Panel1);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *nav = new QHBoxLayout(DBNavigator1);
-    nav->setContentsMargins(0, 0, 0, 0);
-    nav->setSpacing(1);
-    const struct
-    {
-        QToolButton **button;
-        const char *name;
-        QStyle::StandardPixmap icon;
-        const char *hint;
-        int move;
-    } navButtons[] = {
-        {&nbFirst, "nbFirst", QStyle::SP_MediaSkipBackward, "第一条", 0},
-        {&nbPrior, "nbPrior", QStyle::SP_MediaSeekBackward, "上一条", 1},
-        {&nbNext, "nbNext", QStyle::SP_MediaSeekForward, "下一条", 2},
-        {&nbLast, "nbLast", QStyle::SP_MediaSkipForward, "最后一条", 3},
-    };
-    for (const auto &n : navButtons) {
-        auto *b = new QToolButton(DBNavigator1);
-        b->setObjectName(QString::fromLatin1(n.name));
-        b->setIcon(style()->standardIcon(n.icon));
-        b->setToolTip(QString::fromUtf8(n.hint));
-        b->setFocusPolicy(Qt::NoFocus);
-        const int move = n.move;
-        connect(b, &QToolButton::clicked, this, [this, move] { DBNavigator1Click(move); });
-        nav->addWidget(b);
-        *n.button = b;
-    }
+    auto *navigator = new RecordNavigator(Panel1);
+    DBNavigator1 = navigator;
+    nbFirst = navigator->button(RecordNavigator::First);
+    nbPrior = navigator->button(RecordNavigator::Prior);
+    nbNext = navigator->button(RecordNavigator::Next);
+    nbLast = navigator->button(RecordNavigator::Last);
+    connect(navigator, &RecordNavigator::moveClicked, this, &TfrmCltEdit::DBNavigator1Click);
     // The box and the navigator share one place; only one of them is shown.
     auto *spot = new QWidget(Panel1);
     auto *stack = new QStackedLayout(spot);
