@@ -1,5 +1,51 @@
 #include "widgets/ListModel.h"
 
+#include "core/Schema.h"
+
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace {
+
+bool isDateColumn(const QString &name)
+{
+    for (const TableDef &t : Schema::tables())
+        if (const ColumnDef *c = t.column(name); c && c->type == ColumnType::DateTime)
+            return true;
+    return false;
+}
+
+FieldKind kindOf(const QSqlField &f)
+{
+    switch (f.metaType().id()) {
+    case QMetaType::Bool:
+        return FieldKind::Bool;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FieldKind::Number;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+    case QMetaType::QTime:
+        return FieldKind::Date;
+    default:
+        return isDateColumn(f.name()) ? FieldKind::Date : FieldKind::Text;
+    }
+}
+
+} // namespace
+
+void describeFields(const QSqlRecord &record, QStringList *names, QList<FieldKind> *kinds)
+{
+    for (int i = 0; i < record.count(); ++i) {
+        *names << record.fieldName(i);
+        *kinds << kindOf(record.field(i));
+    }
+}
+
 ListModel::ListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 int ListModel::fieldIndex(const QString &name) const { return m_index.value(name.toLower(), -1); }

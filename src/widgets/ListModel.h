@@ -9,8 +9,14 @@
 #include <QVariant>
 #include <QVariantMap>
 
+class QSqlRecord;
+
 // How a field's values are shown.
 enum class FieldKind { Text, Number, Date, Bool };
+
+// The names and kinds of a result's fields. SQLite keeps dates as text; the
+// schema says which columns are dates.
+void describeFields(const QSqlRecord &record, QStringList *names, QList<FieldKind> *kinds);
 
 // The rows a DataGrid shows: the fields of a result (the model's columns) and
 // its rows, with a current record and a selection kept by key, so that both

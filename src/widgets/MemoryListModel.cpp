@@ -4,7 +4,6 @@
 #include "core/Dates.h"
 #include "core/Messages.h"
 
-#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -32,23 +31,6 @@ int compareValues(const QVariant &a, const QVariant &b)
     if (o == QPartialOrdering::Equivalent)
         return 0;
     return QString::compare(a.toString(), b.toString());
-}
-
-FieldKind kindOfValue(const QSqlField &f)
-{
-    switch (f.metaType().id()) {
-    case QMetaType::Bool:
-        return FieldKind::Bool;
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Double:
-        return FieldKind::Number;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime:
-        return FieldKind::Date;
-    default:
-        return FieldKind::Text;
-    }
 }
 
 } // namespace
@@ -106,10 +88,7 @@ bool MemoryListModel::load(const QString &sql, const QVariantList &values)
     const QSqlRecord rec = q.record();
     QStringList names;
     QList<FieldKind> kinds;
-    for (int i = 0; i < rec.count(); ++i) {
-        names << rec.fieldName(i);
-        kinds << kindOfValue(rec.field(i));
-    }
+    describeFields(rec, &names, &kinds);
     setColumns(names, kinds);
     QList<QVariantList> rows;
     while (q.next()) {

@@ -3,10 +3,8 @@
 #include "core/DataModule.h"
 #include "core/Dates.h"
 #include "core/Messages.h"
-#include "core/Schema.h"
 
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
@@ -18,36 +16,6 @@ namespace {
 // Statements with more keys than this read the list's keys instead of one
 // "in" list.
 constexpr int kMaxInList = 500;
-
-bool isDateColumn(const QString &name)
-{
-    for (const TableDef &t : Schema::tables())
-        if (const ColumnDef *c = t.column(name); c && c->type == ColumnType::DateTime)
-            return true;
-    return false;
-}
-
-FieldKind kindOf(const QSqlField &f)
-{
-    switch (f.metaType().id()) {
-    case QMetaType::Bool:
-        return FieldKind::Bool;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldKind::Number;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime:
-    case QMetaType::QTime:
-        return FieldKind::Date;
-    default:
-        // SQLite keeps dates as text; the schema says which columns are dates.
-        return isDateColumn(f.name()) ? FieldKind::Date : FieldKind::Text;
-    }
-}
 
 bool runQuery(QSqlQuery &q, const BoundSql &s)
 {
@@ -128,10 +96,7 @@ bool SqlListModel::describe()
     const QSqlRecord rec = q.record();
     QStringList names;
     QList<FieldKind> kinds;
-    for (int i = 0; i < rec.count(); ++i) {
-        names << rec.fieldName(i);
-        kinds << kindOf(rec.field(i));
-    }
+    describeFields(rec, &names, &kinds);
     setFields(names, kinds);
     for (const SortTerm &t : m_stmt.baseOrder())
         if (fieldIndex(t.field) < 0) {
