@@ -142,6 +142,34 @@ QStringList indexStatements(bool ifMissing)
     return out;
 }
 
+// Runs the statements, records this version and, when asked, the seed rows:
+// all of it in one transaction.
+bool writeVersion(QSqlDatabase db, const QStringList &statements, bool withSeed, QString *error)
+{
+    auto fail = [&](const QString &what) {
+        if (error)
+            *error = what;
+        db.rollback();
+        return false;
+    };
+    if (!db.transaction())
+        return fail(db.lastError().text());
+    QSqlQuery q(db);
+    for (const QString &s : statements)
+        if (!q.exec(s))
+            return fail(s + QStringLiteral(": ") + q.lastError().text());
+    q.prepare(QStringLiteral("insert into schema_version (version) values (?)"));
+    q.addBindValue(Schema::Version);
+    if (!q.exec())
+        return fail(q.lastError().text());
+    QString seedError;
+    if (withSeed && !Seed::insertAll(db, &seedError))
+        return fail(seedError);
+    if (!db.commit())
+        return fail(db.lastError().text());
+    return true;
+}
+
 } // namespace
 
 namespace Schema {
@@ -184,28 +212,7 @@ QStringList createStatements(const SqlDialect &dialect)
 
 bool create(QSqlDatabase db, const SqlDialect &dialect, QString *error, bool withSeed)
 {
-    auto fail = [&](const QString &what) {
-        if (error)
-            *error = what;
-        db.rollback();
-        return false;
-    };
-    if (!db.transaction())
-        return fail(db.lastError().text());
-    QSqlQuery q(db);
-    for (const QString &s : createStatements(dialect))
-        if (!q.exec(s))
-            return fail(s + QStringLiteral(": ") + q.lastError().text());
-    q.prepare(QStringLiteral("insert into schema_version (version) values (?)"));
-    q.addBindValue(Version);
-    if (!q.exec())
-        return fail(q.lastError().text());
-    QString seedError;
-    if (withSeed && !Seed::insertAll(db, &seedError))
-        return fail(seedError);
-    if (!db.commit())
-        return fail(db.lastError().text());
-    return true;
+    return writeVersion(db, createStatements(dialect), withSeed, error);
 }
 
 bool isProgramDatabase(QSqlDatabase db)
@@ -227,32 +234,13 @@ int storedVersion(QSqlDatabase db)
 
 bool upgrade(QSqlDatabase db, QString *error)
 {
-    const int stored = storedVersion(db);
-    if (stored >= Version)
+    if (storedVersion(db) >= Version)
         return true;
-    auto fail = [&](const QString &what) {
-        if (error)
-            *error = what;
-        db.rollback();
-        return false;
-    };
-    if (!db.transaction())
-        return fail(db.lastError().text());
-    QSqlQuery q(db);
     QStringList statements;
     for (const char *name : kRetiredIndexes)
         statements << QStringLiteral("drop index if exists %1").arg(QLatin1String(name));
     statements << indexStatements(true);
-    for (const QString &s : statements)
-        if (!q.exec(s))
-            return fail(s + QStringLiteral(": ") + q.lastError().text());
-    q.prepare(QStringLiteral("insert into schema_version (version) values (?)"));
-    q.addBindValue(Version);
-    if (!q.exec())
-        return fail(q.lastError().text());
-    if (!db.commit())
-        return fail(db.lastError().text());
-    return true;
+    return writeVersion(db, statements, false, error);
 }
 
 } // namespace Schema
