@@ -4,12 +4,10 @@
 // (2) marlo-cli dispatch of 1,000 records to a PDF, as a whole process.
 // Usage: bench_dispatch [PROGRAM_FOLDER]  (made with the demo data when missing)
 
-#include "core/DataModule.h"
-#include "core/DemoData.h"
+#include "support/BenchDemo.h"
+#include "support/BenchTiming.h"
+
 #include "core/Messages.h"
-#include "core/ProgramFolder.h"
-#include "core/Settings.h"
-#include "core/Startup.h"
 #include "main/DispatchCommands.h"
 #include "main/MainListPanel.h"
 #include "main/MainSearchBar.h"
@@ -36,12 +34,6 @@
 
 namespace {
 
-double median(std::vector<double> t)
-{
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
-
 QStringList firstCodes(int n)
 {
     QStringList codes;
@@ -59,14 +51,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString home = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/marlo-bench-dispatch");
-    ProgramFolder::setPath(home);
-    Settings::reopen();
-    const QString file = ProgramFolder::dataFolder() + QStringLiteral("mlHalvo.db");
-    const bool fresh = !QFileInfo::exists(file);
-    if (!dmData().openFile(file, true))
-        return 1;
-    Startup::InstallShippedFiles();
-    if (fresh && !DemoData::fill(dmData(), 20000))
+    if (!openDemoFolder(home, 20000))
         return 1;
     Login::ApplyLogin(QStringLiteral("admin"));
     setMessageHandler([](const QString &, int) { return MessYes; });

@@ -5,6 +5,8 @@
 //   bench_listmodel [folder]   (default /tmp/marlo-bench-listmodel-2; the generated
 //                               database is kept there between runs)
 
+#include "support/BenchTiming.h"
+
 #include "core/DataModule.h"
 #include "core/ProgramFolder.h"
 #include "widgets/SqlListModel.h"
@@ -60,12 +62,6 @@ bool generate()
     return true;
 }
 
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
 // Reads one screen of rows, every field, as the view paints them.
 void readScreen(const SqlListModel &m, int first)
 {
@@ -118,7 +114,7 @@ int main(int argc, char **argv)
                 "scroll: one screen in the middle of the list\n\n");
     std::printf("%-36s %9s %9s %9s %9s\n", "statement", "rows", "open ms", "sums ms", "scroll ms");
     for (const Case &c : cases) {
-        QList<double> open, scroll, sumTimes;
+        std::vector<double> open, scroll, sumTimes;
         int rows = 0;
         for (int run = 0; run < kRuns; ++run) {
             QElapsedTimer t;
@@ -131,14 +127,14 @@ int main(int argc, char **argv)
             if (QLatin1String(c.name).contains(QLatin1String("province")))
                 m.setSortText(QStringLiteral("f_sheng ASC,f_code DESC,"));
             readScreen(m, 0);
-            open << t.nsecsElapsed() / 1e6;
+            open.push_back(t.nsecsElapsed() / 1e6);
             t.restart();
             m.finishSums();
-            sumTimes << t.nsecsElapsed() / 1e6;
+            sumTimes.push_back(t.nsecsElapsed() / 1e6);
             rows = m.rowCount();
             t.restart();
             readScreen(m, rows / 2);
-            scroll << t.nsecsElapsed() / 1e6;
+            scroll.push_back(t.nsecsElapsed() / 1e6);
         }
         std::printf("%-36s %9d %9.1f %9.1f %9.1f\n", c.name, rows, median(open), median(sumTimes), median(scroll));
     }

@@ -1,6 +1,6 @@
 // A 10,000-row list report (the shipped dispatch list) prepared and written to PDF,
 // beside a bare QPdfWriter loop drawing the same cell texts.
-#include "BenchTiming.h"
+#include "support/BenchTiming.h"
 
 #include "report/MemoryDataSource.h"
 #include "report/ReportEngine.h"

@@ -1,6 +1,6 @@
 // 1,000 single-page waybills with 30 fields each, prepared and written to PDF,
 // beside a bare QPdfWriter loop drawing the same texts at the same places.
-#include "BenchTiming.h"
+#include "support/BenchTiming.h"
 
 #include "report/MemoryDataSource.h"
 #include "report/ReportEngine.h"

@@ -1,6 +1,6 @@
 // 100,000 rows x 30 columns from the database to .xlsx, beside a bare
 // libxlsxwriter loop writing the same cells, and the peak memory.
-#include "BenchTiming.h"
+#include "support/BenchTiming.h"
 
 #include "report/SqlTableSource.h"
 #include "report/XlsxExport.h"

@@ -10,6 +10,12 @@
 
 #include <sys/resource.h>
 
+inline double median(std::vector<double> t)
+{
+    std::sort(t.begin(), t.end());
+    return t.empty() ? 0.0 : t[t.size() / 2];
+}
+
 // Median wall time of a few runs, in seconds.
 inline double medianSeconds(int runs, const std::function<void()> &work)
 {
@@ -20,9 +26,10 @@ inline double medianSeconds(int runs, const std::function<void()> &work)
         work();
         t.push_back(timer.nsecsElapsed() / 1e9);
     }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
+    return median(t);
 }
+
+inline double medianMs(int runs, const std::function<void()> &work) { return medianSeconds(runs, work) * 1000.0; }
 
 inline double peakMegabytes()
 {
