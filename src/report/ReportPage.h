@@ -32,7 +32,7 @@ public:
     std::vector<std::unique_ptr<ReportBand>> bands;  // in designer order
 
     QSizeF paperSizeMm() const { return {paperWidth, paperHeight}; }
-    // Turns the page, swapping width and height (and the margins with them).
+    // Turns the page, swapping width and height; the margins stay as they are.
     void setLandscape(bool on);
 
     ReportBand *findBand(const QString &bandName) const;  // case-insensitive
