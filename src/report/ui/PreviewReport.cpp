@@ -9,6 +9,7 @@
 #include "core/ProgramFolder.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QPageLayout>
 #include <QProgressDialog>
 
@@ -85,6 +86,9 @@ void showPrepared(std::shared_ptr<PreparedReport> report, QWidget *parent,
     }
     TfrmReportPreview preview(report, parent ? parent : QApplication::activeWindow());
     preview.setReprepare(std::move(reprepare));
+    // The whole screen; also where no window manager maximizes windows.
+    if (const QScreen *screen = preview.screen())
+        preview.setGeometry(screen->availableGeometry());
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
 }

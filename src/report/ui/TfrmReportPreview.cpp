@@ -128,6 +128,9 @@ TfrmReportPreview::TfrmReportPreview(std::shared_ptr<PreparedReport> report, QWi
     m_scroll->setWidget(m_view);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    QPalette around = m_scroll->palette();
+    around.setColor(QPalette::Dark, QColor(128, 128, 128));  // the page view's own background
+    m_scroll->setPalette(around);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
