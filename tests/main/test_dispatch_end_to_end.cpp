@@ -26,6 +26,7 @@
 #include "widgets/NumberEdit.h"
 #include "widgets/SqlListModel.h"
 
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -34,45 +35,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QtTest>
 
 namespace {
-
-struct Word
-{
-    QString text;
-    QRectF box;  // points from the page's top left
-};
-
-// The words of every page, as pdftotext -bbox places them.
-QList<QList<Word>> pdfWords(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    QList<QList<Word>> pages;
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            pages.append(QList<Word>());
-            continue;
-        }
-        if (pages.isEmpty())
-            continue;
-        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
-        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
-        pages.last().append({m.captured(5), QRectF(topLeft, bottomRight)});
-    }
-    return pages;
-}
 
 // The memo's box on the page in points: the waybill's one band starts at the top
 // of a page without margins.
@@ -170,18 +138,18 @@ private Q_SLOTS:
 
         const QString pdf = m_home->path() + QStringLiteral("/waybills.pdf");
         QVERIFY(ReportExport::toPdf(*printed, pdf));
-        const QList<QList<Word>> pages = pdfWords(pdf);
+        const QList<QList<TestSupport::PdfWord>> pages = TestSupport::pdfWords(pdf);
         QCOMPARE(pages.size(), 3);
 
         ReportTemplate sfTemplate;
         QVERIFY(Fr3Reader::readFile(ProgramFolder::file(QStringLiteral("Qr/kdSF.fr3")), sfTemplate));
         const QStringList sender = {QStringLiteral("周明"), QStringLiteral("上海马罗贸易有限公司")};
         QStringList recipientsSeen;
-        for (const QList<Word> &words : pages) {
+        for (const QList<TestSupport::PdfWord> &words : pages) {
             // Where a text starts on the page, and whether that is inside the memo's box.
             auto at = [&](const QString &text, const QString &memo) {
                 const QRectF box = memoBox(sfTemplate, memo);
-                for (const Word &word : words)
+                for (const TestSupport::PdfWord &word : words)
                     if (text.startsWith(word.text) && box.adjusted(-1, -1, 1, 1).contains(word.box.center()))
                         return true;
                 return false;

@@ -7,6 +7,8 @@
 #include "report/ReportPicture.h"
 #include "report/ReportPrinting.h"
 
+#include "support/PdfText.h"
+
 #include <QPrinter>
 
 #include <QBuffer>
@@ -15,7 +17,6 @@
 #include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -28,25 +29,15 @@ struct Word
     QRectF mm;
 };
 
+// The words of every page, in millimetres.
 QList<QList<Word>> pdfWords(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    QXmlStreamReader xml(p.readAllStandardOutput());
     QList<QList<Word>> pages;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("page"))
-            pages.append(QList<Word>());
-        else if (xml.name() == QLatin1String("word")) {
-            const auto a = xml.attributes();
-            const double x0 = a.value(QLatin1String("xMin")).toDouble(), y0 = a.value(QLatin1String("yMin")).toDouble();
-            const double x1 = a.value(QLatin1String("xMax")).toDouble(), y1 = a.value(QLatin1String("yMax")).toDouble();
-            pages.last().append({xml.readElementText(), QRectF(QPointF(x0, y0) * kMmPerPt, QPointF(x1, y1) * kMmPerPt)});
-        }
+    for (const QList<TestSupport::PdfWord> &page : TestSupport::pdfWords(pdf)) {
+        QList<Word> words;
+        for (const TestSupport::PdfWord &w : page)
+            words.append({w.text, QRectF(w.box.topLeft() * kMmPerPt, w.box.bottomRight() * kMmPerPt)});
+        pages.append(words);
     }
     return pages;
 }
