@@ -26,6 +26,7 @@ RecordList::RecordList(QWidget *owner) : QObject(owner)
     lblCLTnum->setStyleSheet(QStringLiteral("color: blue;"));
     lblCLTnum->setText(QStringLiteral("客户总数： 0 个 "));
     connect(DBGridEh1, &DataGrid::titleClicked, this, &RecordList::titleClicked);
+    QryMain->setFilter(dispatchStateFilter(0));  // stays for every statement the list opens
 }
 
 QList<GridColumn> RecordList::builtInColumns()
@@ -53,10 +54,7 @@ QList<GridColumn> RecordList::builtInColumns()
 bool RecordList::open(const SqlStatement &statement)
 {
     DBGridEh1->clearSortMarkers();
-    // The dispatch state goes in before opening, so the list is counted once.
-    QryMain->close();
-    QryMain->setFilter(dispatchStateFilter(m_dispatchState));
-    const bool ok = QryMain->open(statement.text, statement.values);
+    const bool ok = QryMain->open(statement.text, statement.values);  // filtered by the dispatch state
     writeCount();
     return ok;
 }
@@ -70,9 +68,7 @@ QList<QPair<QString, QVariant>> RecordList::dispatchStateFilter(int index)
 
 void RecordList::setDispatchState(int index)
 {
-    m_dispatchState = index;
-    if (QryMain->isOpen())
-        QryMain->setFilter(dispatchStateFilter(index));
+    QryMain->setFilter(dispatchStateFilter(index));
     writeCount();
 }
 

@@ -54,6 +54,4 @@ public:
 
 private:
     static QList<QPair<QString, QVariant>> dispatchStateFilter(int index);
-
-    int m_dispatchState = 0;
 };
