@@ -1,5 +1,6 @@
 #include "core/ErrorLog.h"
 
+#include "core/Dates.h"
 #include "core/ProgramFolder.h"
 
 #include <QDateTime>
@@ -21,7 +22,7 @@ void write(const QString &context, const QString &detail)
     if (!f.open(QIODevice::Append | QIODevice::Text))
         return;
     const QString line = QStringLiteral("%1 %2\n    %3\n")
-                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                             .arg(Dates::text(QDateTime::currentDateTime()),
                                   context, QString(detail).replace(QLatin1Char('\n'), QStringLiteral("\n    ")));
     f.write(line.toUtf8());
 }

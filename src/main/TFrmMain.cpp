@@ -286,7 +286,7 @@ void TFrmMain::setStatusText(int panel, const QString &text)
 
 void TFrmMain::tickClock()
 {
-    setStatusText(3, QStringLiteral(" ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    setStatusText(3, QStringLiteral(" ") + Dates::text(QDateTime::currentDateTime()));
 }
 
 void TFrmMain::bindFrameCommands()

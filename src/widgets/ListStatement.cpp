@@ -1,5 +1,7 @@
 #include "widgets/ListStatement.h"
 
+#include "core/Dates.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QRegularExpression>
@@ -43,9 +45,9 @@ QString direction(const SortTerm &t) { return t.ascending ? QStringLiteral(" ASC
 QVariant bindableValue(const QVariant &v)
 {
     if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        return Dates::text(v.toDateTime());
     if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+        return Dates::text(v.toDate());
     return v;
 }
 
