@@ -8,6 +8,7 @@
 #include "main/RecordList.h"
 #include "report/ReportEngine.h"
 #include "report/ui/DesignerEntry.h"
+#include "settings/CodeStatements.h"
 #include "report/ui/DesignerVariables.h"
 #include "report/ui/PreviewReport.h"
 #include "widgets/CheckDateEdit.h"
@@ -68,13 +69,11 @@ void DispatchCommands::refillOnFocus()
 
 bool DispatchCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        if (watched == m_panel->cbbHPname)
-            FillItems(QStringLiteral("select distinct F_name from t_code where (F_name <> '') and F_type = 'HPname'"), {},
-                      m_panel->cbbHPname);
-        else if (watched == m_panel->cbbFJemp)
-            FillItems(QStringLiteral("select distinct F_name from t_code where (F_name <> '') and F_type = 'FJemp'"), {},
-                      m_panel->cbbFJemp);
+    if (event->type() == QEvent::FocusIn && (watched == m_panel->cbbHPname || watched == m_panel->cbbFJemp)) {
+        auto *box = static_cast<QComboBox *>(watched);
+        const SqlStatement s = CodeStatements::comboItems(box == m_panel->cbbHPname ? QStringLiteral("HPname")
+                                                                                     : QStringLiteral("FJemp"));
+        FillItems(s.text, s.values, box);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -55,12 +55,6 @@ CheckDateEdit *datePicker(const char *name, QWidget *parent)
     return d;
 }
 
-SqlStatement unrestrictedSalesmen()
-{
-    return SqlStatement{QStringLiteral("select distinct F_name from t_code where (F_name <> '') and "), {}}.add(
-        CodeStatements::typeIs(QStringLiteral("empname")));
-}
-
 } // namespace
 
 TDlgCltCx::TDlgCltCx(QWidget *parent) : QDialog(parent)
@@ -184,7 +178,7 @@ void TDlgCltCx::FormShow()
     ApplyInputMethod(this);
     const PubUnit::LoginGlobals &g = PubUnit::globals();
     cbbEmpName->clear();
-    cbbEmpName->addItems(SalesmanItems(unrestrictedSalesmen()));
+    cbbEmpName->addItems(SalesmanItems(CodeStatements::comboItems(QStringLiteral("empname"))));
     if (g.OperatorScope == 1) {
         cbbEmpName->setEditText(g.CurrentOperator);
         cbbEmpName->setEnabled(false);
@@ -248,7 +242,7 @@ void TDlgCltCx::cbbEmpNameEnter()
     // The operator's scope limits the list here as everywhere.
     const QString text = cbbEmpName->currentText();
     cbbEmpName->clear();
-    cbbEmpName->addItems(SalesmanItems(unrestrictedSalesmen()));
+    cbbEmpName->addItems(SalesmanItems(CodeStatements::comboItems(QStringLiteral("empname"))));
     cbbEmpName->setEditText(text);
 }
 

@@ -3,6 +3,7 @@
 #include "core/DataModule.h"
 #include "core/Messages.h"
 #include "core/PubUnit.h"
+#include "settings/CodeStatements.h"
 #include "settings/FormKeys.h"
 #include "widgets/FormFont.h"
 #include "widgets/FormHelpers.h"
@@ -308,14 +309,14 @@ void TFrmUserInfo::ceYFChange()
 
 void TFrmUserInfo::cbbHPnameEnter()
 {
-    FillItems(QStringLiteral("select distinct F_name from t_code where (F_name <> '') and F_type = ?"),
-              {QStringLiteral("HPname")}, cbbHPname);
+    const SqlStatement s = CodeStatements::comboItems(QStringLiteral("HPname"));
+    FillItems(s.text, s.values, cbbHPname);
 }
 
 void TFrmUserInfo::cbbFJempEnter()
 {
-    FillItems(QStringLiteral("select distinct F_name from t_code where (F_name <> '') and F_type = ?"),
-              {QStringLiteral("FJemp")}, cbbFJemp);
+    const SqlStatement s = CodeStatements::comboItems(QStringLiteral("FJemp"));
+    FillItems(s.text, s.values, cbbFJemp);
 }
 
 bool TFrmUserInfo::eventFilter(QObject *watched, QEvent *event)
