@@ -13,24 +13,13 @@
 
 namespace {
 
-const QString kMoneyFormat = QStringLiteral("￥,0.00######;-￥,0.00######");
-
 NumberEdit *numberEdit(const char *name, QWidget *parent, bool money)
 {
     auto *e = new NumberEdit(parent);
     e->setObjectName(QLatin1String(name));
     if (money)
-        e->setDisplayFormat(kMoneyFormat);
+        e->setDisplayFormat(NumberEdit::MoneyFormat);
     return e;
-}
-
-QComboBox *editableCombo(const char *name, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
 }
 
 } // namespace
@@ -45,13 +34,13 @@ DispatchPanel::DispatchPanel(QWidget *parent) : QFrame(parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
 
-    cbbHPname = editableCombo("cbbHPname", this);
+    cbbHPname = EditableCombo("cbbHPname", this);
     rceSL = numberEdit("rceSL", this, false);
     rceZL = numberEdit("rceZL", this, false);
     ceYF = numberEdit("ceYF", this, true);
     ceBJF = numberEdit("ceBJF", this, true);
     ceFYtotal = numberEdit("ceFYtotal", this, true);
-    cbbFJemp = editableCombo("cbbFJemp", this);
+    cbbFJemp = EditableCombo("cbbFJemp", this);
     dtpFHdate = new CheckDateEdit(this);
     dtpFHdate->setObjectName(QStringLiteral("dtpFHdate"));
     dtpFHdate->setCheckable(false);

@@ -35,10 +35,7 @@ QLineEdit *lineEdit(const char *name, bool chinese, QWidget *parent)
 
 QComboBox *comboBox(const char *name, QWidget *parent)
 {
-    auto *b = new QComboBox(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setEditable(true);
-    b->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox *b = EditableCombo(name, parent);
     b->lineEdit()->setMaxLength(255);
     b->setMinimumContentsLength(14);
     b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

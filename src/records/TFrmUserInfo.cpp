@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString MoneyFormat = QStringLiteral("￥,0.00######;-￥,0.00######");
 const QString AmountFormat = QStringLiteral("0.######");
 
 } // namespace
@@ -137,13 +136,7 @@ QWidget *TFrmUserInfo::buildSenderBox()
         e->setMaxLength(width);
         return e;
     };
-    auto combo = [box](const char *name) {
-        auto *c = new QComboBox(box);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        return c;
-    };
+    auto combo = [box](const char *name) { return EditableCombo(name, box); };
     auto number = [box](const char *name, const QString &format) {
         auto *n = new NumberEdit(box);
         n->setObjectName(QString::fromLatin1(name));
@@ -167,9 +160,9 @@ QWidget *TFrmUserInfo::buildSenderBox()
     cbbHPname = combo("cbbHPname");
     rceSL = number("rceSL", AmountFormat);
     rceZL = number("rceZL", AmountFormat);
-    ceYF = number("ceYF", MoneyFormat);
-    ceBJF = number("ceBJF", MoneyFormat);
-    ceFYtotal = number("ceFYtotal", MoneyFormat);
+    ceYF = number("ceYF", NumberEdit::MoneyFormat);
+    ceBJF = number("ceBJF", NumberEdit::MoneyFormat);
+    ceFYtotal = number("ceFYtotal", NumberEdit::MoneyFormat);
     cbbFJemp = combo("cbbFJemp");
     for (QWidget *w : {static_cast<QWidget *>(edtName), static_cast<QWidget *>(edtGDphone),
                        static_cast<QWidget *>(edtSJphone), static_cast<QWidget *>(edtAddress),

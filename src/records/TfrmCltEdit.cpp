@@ -34,7 +34,6 @@
 
 namespace {
 
-const QString MoneyFormat = QStringLiteral("￥,0.00######;-￥,0.00######");
 const QString SaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
 const QColor CopyCodeColour(163, 149, 242);
 
@@ -55,10 +54,7 @@ QLineEdit *lineEdit(const char *name, const char *column, QWidget *parent)
 
 QComboBox *comboBox(const char *name, const char *column, QWidget *parent)
 {
-    auto *b = new QComboBox(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setEditable(true);
-    b->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox *b = EditableCombo(name, parent);
     b->lineEdit()->setMaxLength(columnWidth(QString::fromLatin1(column)));
     b->setMinimumContentsLength(14);
     b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -281,9 +277,9 @@ QWidget *TfrmCltEdit::buildDispatchPage()
     edtHPname = shownOnly("edtHPname", TabDispatch);
     rceSL = numberShown("rceSL", {}, TabDispatch);
     rceZL = numberShown("rceZL", {}, TabDispatch);
-    ceYF = numberShown("ceYF", MoneyFormat, TabDispatch);
-    ceBJF = numberShown("ceBJF", MoneyFormat, TabDispatch);
-    ceFYtotal = numberShown("ceFYtotal", MoneyFormat, TabDispatch);
+    ceYF = numberShown("ceYF", NumberEdit::MoneyFormat, TabDispatch);
+    ceBJF = numberShown("ceBJF", NumberEdit::MoneyFormat, TabDispatch);
+    ceFYtotal = numberShown("ceFYtotal", NumberEdit::MoneyFormat, TabDispatch);
     edtFJemp = shownOnly("edtFJemp", TabDispatch);
     edtFHdate = shownOnly("edtFHdate", TabDispatch);
     edtKDtype = shownOnly("edtKDtype", TabDispatch);

@@ -41,6 +41,15 @@ void DispFormPos(QWidget *form, int code)
     form->move(frame.topLeft());
 }
 
+QComboBox *EditableCombo(const char *objectName, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
 void FillItems(const QString &sql, const QVariantList &values, QComboBox *box)
 {
     const QStringList items = dmData().FillItems(sql, values);

@@ -27,6 +27,10 @@ void ApplyInputMethod(QWidget *container);
 // tbLast, tbPrint, tbSet and tbExpert of a form.
 void SetNavButtons(QWidget *form, bool enabled);
 
+// A drop-down list whose text can also be typed, the way the forms' lists of
+// names are: typed text is kept as text, never added to the items.
+QComboBox *EditableCombo(const char *objectName, QWidget *parent);
+
 // Fills a combo box's items with the data module's FillItems of a statement.
 void FillItems(const QString &sql, const QVariantList &values, QComboBox *box);
 

@@ -11,6 +11,9 @@ class NumberEdit : public QLineEdit
 public:
     explicit NumberEdit(QWidget *parent = nullptr);
 
+    // The display format of fees and other amounts of money.
+    static inline const QString MoneyFormat = QStringLiteral("￥,0.00######;-￥,0.00######");
+
     double value() const { return m_value; }
     void setValue(double v);
     void setDecimals(int decimals);  // at most this many digits after the point
