@@ -84,6 +84,7 @@ private slots:
     void shippedTemplatesSurviveTheDesigner();
     void everyChangeUndoesAndRedoes_data();
     void everyChangeUndoesAndRedoes();
+    void frontAndBackKeepTheOthersInOrder();
     void arrowKeyStepsMergeIntoOneUndo();
     void namesStayUnique();
     void insertIntoEmptyTemplateMakesBand();
@@ -299,6 +300,29 @@ void TestDesignerDocument::everyChangeUndoesAndRedoes()
     QVERIFY(!doc.isModified());
     doc.undoStack().redo();
     QCOMPARE(Fr3Writer::toData(t), after);
+}
+
+void TestDesignerDocument::frontAndBackKeepTheOthersInOrder()
+{
+    ReportTemplate t = readFixture();
+    DesignerDocument doc(t);
+    ReportBand *band = nullptr;
+    for (const auto &b : doc.page().bands)
+        if (b->objects.size() >= 3)
+            band = b.get();
+    QVERIFY(band);
+    const auto names = [band] {
+        QStringList n;
+        for (const auto &o : band->objects)
+            n << o->name;
+        return n;
+    };
+    const QStringList start = names();
+    doc.bringToFront({doc.object(start[0])});
+    QCOMPARE(names(), start.mid(1) + start.mid(0, 1));
+    doc.sendToBack({doc.object(start[2])});
+    const QStringList expected = QStringList{start[2], start[1]} + start.mid(3) + start.mid(0, 1);
+    QCOMPARE(names(), expected);
 }
 
 void TestDesignerDocument::arrowKeyStepsMergeIntoOneUndo()

@@ -418,44 +418,31 @@ void DesignerDocument::deleteObjects(const QList<ReportObject *> &objects)
     m_undo.push(DesignerObjectsCommand::remove(*this, {objects.begin(), objects.end()}, QStringLiteral("删除对象")));
 }
 
-void DesignerDocument::bringToFront(const QList<ReportObject *> &objects)
-{
-    std::vector<DesignerOrderCommand::BandOrder> orders;
-    for (const auto &b : page().bands) {
-        DesignerOrderCommand::BandOrder order{b.get(), {}, {}};
-        std::vector<ReportObject *> front;
-        for (const auto &o : b->objects) {
-            order.before.push_back(o.get());
-            (objects.contains(o.get()) ? front : order.after).push_back(o.get());
-        }
-        if (front.empty())
-            continue;
-        order.after.insert(order.after.end(), front.begin(), front.end());
-        if (order.after != order.before)
-            orders.push_back(std::move(order));
-    }
-    if (!orders.empty())
-        m_undo.push(new DesignerOrderCommand(*this, std::move(orders), QStringLiteral("置于顶层")));
-}
+void DesignerDocument::bringToFront(const QList<ReportObject *> &objects) { restack(objects, true, QStringLiteral("置于顶层")); }
 
-void DesignerDocument::sendToBack(const QList<ReportObject *> &objects)
+void DesignerDocument::sendToBack(const QList<ReportObject *> &objects) { restack(objects, false, QStringLiteral("置于底层")); }
+
+void DesignerDocument::restack(const QList<ReportObject *> &objects, bool toFront, const QString &caption)
 {
     std::vector<DesignerOrderCommand::BandOrder> orders;
     for (const auto &b : page().bands) {
         DesignerOrderCommand::BandOrder order{b.get(), {}, {}};
-        std::vector<ReportObject *> rest;
+        std::vector<ReportObject *> chosen, rest;
         for (const auto &o : b->objects) {
             order.before.push_back(o.get());
-            (objects.contains(o.get()) ? order.after : rest).push_back(o.get());
+            (objects.contains(o.get()) ? chosen : rest).push_back(o.get());
         }
-        if (order.after.empty())
+        if (chosen.empty())
             continue;
-        order.after.insert(order.after.end(), rest.begin(), rest.end());
+        // Painted in list order: the last object lies on top.
+        order.after = toFront ? rest : chosen;
+        const std::vector<ReportObject *> &then = toFront ? chosen : rest;
+        order.after.insert(order.after.end(), then.begin(), then.end());
         if (order.after != order.before)
             orders.push_back(std::move(order));
     }
     if (!orders.empty())
-        m_undo.push(new DesignerOrderCommand(*this, std::move(orders), QStringLiteral("置于底层")));
+        m_undo.push(new DesignerOrderCommand(*this, std::move(orders), caption));
 }
 
 void DesignerDocument::align(const QList<ReportObject *> &objects, Align a)

@@ -121,6 +121,8 @@ signals:
     void selectionChanged();
 
 private:
+    // Moves the chosen objects of each band to the end of its list (front) or its start (back).
+    void restack(const QList<ReportObject *> &objects, bool toFront, const QString &caption);
     QString freeName(const QString &name) const;
     QPointF bandOriginMm(const ReportBand &band) const;
     QRectF toBandPx(const ReportBand &band, const QRectF &paperRect) const;
